@@ -1,0 +1,43 @@
+#include "data/data_folder.h"
+
+#include <QDir>
+
+Shared<QString> Forma3FileName;
+Shared<QString> LicenziyFileName;
+
+namespace {
+Shared<QString> workFolderPath;
+}
+
+namespace DataFolder {
+
+QString normalized(const QString& path) {
+    QString p = path.trimmed();
+    p.replace(u'\\', u'/');
+    if (!p.isEmpty() && !p.endsWith(u'/')) p += u'/';
+    return p;
+}
+
+std::optional<QString> activate(const QString& path) {
+    const QString folder = normalized(path);
+    const QString longest = folder + QStringLiteral("licenziy.dat");
+    if (longest.size() > kMaxFileName)
+        return QStringLiteral("Путь к БД слишком длинный (%1 символов): с именем файла он не "
+                              "должен превышать %2 символов.")
+            .arg(folder.size())
+            .arg(kMaxFileName);
+    Forma3FileName.set(folder.isEmpty() ? QString() : folder + QStringLiteral("forma3.dat"));
+    LicenziyFileName.set(folder.isEmpty() ? QString() : longest);
+    return std::nullopt;
+}
+
+void setWorkFolder(const QString& path) { workFolderPath.set(path); }
+
+QString workFolder() {
+    const QString p = workFolderPath.get();
+    return p.isEmpty() ? QDir::currentPath() : p;
+}
+
+QString workFile(const QString& name) { return QDir(workFolder()).filePath(name + QStringLiteral(".DAT")); }
+
+}  // namespace DataFolder

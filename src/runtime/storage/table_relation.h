@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include "runtime/storage/table_access.h"
+#include "runtime/storage/table_def.h"
+
+class TableSet;
+
+// The relation object of one table: opens and closes it with its related
+// tables, and changes and deletes through it with the cascades applied.
+class TableRelation {
+public:
+    TableRelation(TableAccess& access, TableSet& set);
+
+    TableAccess& access() { return access_; }
+
+    // Opens the table's file; related tables are opened only when one of
+    // their records is first touched.
+    bool open();
+    void close();
+
+    // Insert the buffer.
+    bool insert();
+    // Write the buffer back; children follow a changed link field. One
+    // transaction.
+    bool update();
+    // Delete the record in the buffer and, through their own relations, its
+    // children. One transaction.
+    bool remove();
+
+private:
+    TableAccess& access_;
+    TableSet& set_;
+};
