@@ -5,13 +5,14 @@
 namespace DayDate {
 
 namespace {
-const QDate kEpoch(1800, 12, 28);
+// Built on first use: other files' static initialisers may convert dates.
+QDate epoch() { return QDate(1800, 12, 28); }
 }
 
-QDate toDate(qint32 day) { return day > 0 ? kEpoch.addDays(day) : QDate(); }
+QDate toDate(qint32 day) { return day > 0 ? epoch().addDays(day) : QDate(); }
 
 qint32 fromDate(QDate date) {
-    return date.isValid() ? static_cast<qint32>(kEpoch.daysTo(date)) : 0;
+    return date.isValid() ? static_cast<qint32>(epoch().daysTo(date)) : 0;
 }
 
 qint32 today() { return fromDate(QDate::currentDate()); }
@@ -31,7 +32,7 @@ std::optional<qint32> parse(QStringView text) {
     int year = match.captured(3).toInt();
     if (match.captured(3).size() == 2) year += 2000;
     const QDate date(year, match.captured(2).toInt(), match.captured(1).toInt());
-    if (!date.isValid() || date <= kEpoch) return std::nullopt;
+    if (!date.isValid() || date <= epoch()) return std::nullopt;
     return fromDate(date);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,9 @@ public:
 
     // Add the buffer as a new record; position() then names it.
     bool insert();
+    // Runs work as one transaction: its changes are all kept, or none when
+    // work answers false or the commit fails. Transactions nest.
+    bool transaction(const std::function<bool()>& work);
     // Write the buffer back over the record at position(); no relation rules.
     bool update();
     // Delete the record at position(); no relation rules.
@@ -54,10 +58,17 @@ public:
     qint64 position() const { return position_; }
     void setPosition(qint64 position) { position_ = position; }
 
+    // False without a message when there is no such record.
     bool fetch(qint64 position);
-    // The first record in key order whose key value equals value.
+    // The first record in key order whose key value equals value (text as
+    // QString, compared folded like the key); false without a message when
+    // there is none.
     bool fetchKey(int key, const QVariant& value);
+    // -1 after a reported failure.
     qint64 count();
+    // One page in reading order: backward pages come last record first.
+    // Records left out of the key never appear in key order. Empty after a
+    // reported failure.
     std::vector<StoredRecord> read(const ReadRequest& request);
     // Loads a record read by read() into the buffer.
     void load(const StoredRecord& stored);
@@ -68,13 +79,21 @@ public:
     // damaged beyond that. Used by the check command.
     bool checkIntegrity();
 
-    // The key value of a record as it is stored in the key (folded, clipped);
-    // an invalid QVariant when the record is not in the key.
+    // The key value of a record as it is stored in the key: text folded and
+    // clipped, numbers as RecordBuffer::value gives them; an invalid QVariant
+    // when the record is not in the key.
     QVariant keyValue(int key, const RecordBuffer& record) const;
 
     TableFile* file() { return file_.get(); }  // for the relation object
 
 private:
+    // Reports the failure and answers false.
+    bool fail(ErrorCode code, int result);
+    // Runs a read; a damaged index it meets is rebuilt as on opening, and the
+    // read tried once more. A record not found is no failure.
+    int readThroughKeys(const std::function<int()>& read);
+    int reserveNext(int key);
+
     const TableDef& def_;
     ErrorManager& errors_;
     RecordBuffer record_;

@@ -18,6 +18,8 @@ public:
     // Opens the table's file; related tables are opened only when one of
     // their records is first touched.
     bool open();
+    // Undoes one open; the last one also closes the related tables this
+    // object opened.
     void close();
 
     // Insert the buffer.
@@ -30,6 +32,16 @@ public:
     bool remove();
 
 private:
+    enum class Rule { Update, Delete };
+
+    // Whether a cascade by the rule must visit children of this record.
+    bool reachesChildren(Rule rule, const RecordBuffer& stored) const;
+    // Opens the tables a cascade by the rule can reach and attaches them to
+    // this table's connection (ATTACH cannot run inside a transaction).
+    bool openRelated(Rule rule);
+    bool fail(int result, const QString& where);
+
     TableAccess& access_;
     TableSet& set_;
+    std::vector<TableAccess*> related_;  // opened by this object
 };

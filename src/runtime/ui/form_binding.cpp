@@ -1,0 +1,210 @@
+#include "runtime/ui/form_binding.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "runtime/ui/control_style.h"
+#include "runtime/ui/cp1251_validator.h"
+#include "runtime/ui/field_input.h"
+#include "runtime/ui/input_notice.h"
+
+namespace {
+
+bool bindable(ControlKind kind) {
+    return kind == ControlKind::Entry || kind == ControlKind::CheckBox ||
+           kind == ControlKind::DropCombo || kind == ControlKind::DropList ||
+           kind == ControlKind::SpinBox;
+}
+
+// The line a user types into: the entry itself or an editable combo's.
+QLineEdit* typingLine(QWidget* control) {
+    if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(control);
+}
+
+}  // namespace
+
+FormBinding::FormBinding(ControlSet& controls, RecordBuffer& record)
+    : QObject(controls.window()), controls_(controls), record_(record) {
+    for (const ControlDef& def : controls.defs()) {
+        if (!bindable(def.kind) || def.use.isEmpty()) continue;
+        const int field = record.layout().indexOf(def.use);
+        if (field >= 0) attach({def.label, controls.control(def.label), field, {}, {}, {}});
+    }
+}
+
+void FormBinding::bindValue(const QString& label, Getter get, Setter set) {
+    if (QWidget* control = controls_.control(label))
+        attach({label, control, -1, std::move(get), std::move(set), {}});
+}
+
+void FormBinding::attach(Binding binding) {
+    const ControlDef* def = controls_.def(binding.label);
+    binding.picture = FieldInput::pictureOf(def->picture);
+    const auto tableIndex = [this](const QString& label) {
+        const auto& defs = controls_.defs();
+        return std::find_if(defs.begin(), defs.end(),
+                            [&](const ControlDef& s) { return s.label == label; }) -
+               defs.begin();
+    };
+    const auto at = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) {
+        return tableIndex(b.label) > tableIndex(binding.label);
+    });
+    prepareControl(*bindings_.insert(at, std::move(binding)));
+}
+
+void FormBinding::prepareControl(const Binding& binding) {
+    const QString label = binding.label;
+    QWidget* control = binding.control;
+    if (QLineEdit* line = typingLine(control)) {
+        if (binding.picture) {
+            line->setMaxLength(binding.picture->maxLength());
+            line->setAlignment(binding.picture->naturalAlignment());
+        } else if (binding.field >= 0 &&
+                   record_.layout().field(binding.field).type == FieldType::String) {
+            line->setMaxLength(record_.layout().field(binding.field).size);
+        }
+        line->setValidator(new Cp1251Validator(
+            [control](const QString& message) { InputNotice::show(control, message, true); },
+            line));
+        connect(line, &QLineEdit::textEdited, control, [control] { InputNotice::clear(control); });
+        connect(line, &QLineEdit::editingFinished, this, [this, label] { accept(label); });
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        connect(combo, &QComboBox::activated, this, [this, label] { accept(label); });
+    if (auto* check = qobject_cast<QCheckBox*>(control))
+        connect(check, &QCheckBox::clicked, this, [this, label] { accept(label); });
+    if (auto* spin = qobject_cast<QSpinBox*>(control))
+        connect(spin, &QSpinBox::valueChanged, this, [this, label] { accept(label); });
+}
+
+const FormBinding::Binding* FormBinding::find(const QString& label) const {
+    for (const Binding& binding : bindings_)
+        if (binding.label == label) return &binding;
+    return nullptr;
+}
+
+QStringList FormBinding::labels() const {
+    QStringList labels;
+    for (const Binding& binding : bindings_)
+        labels.append(binding.label);
+    return labels;
+}
+
+QString FormBinding::labelOf(QWidget* widget) const {
+    QWidget* control = ControlStyle::owningControl(widget);
+    for (const Binding& binding : bindings_)
+        if (binding.control == control) return binding.label;
+    return {};
+}
+
+int FormBinding::fieldOf(const QString& label) const {
+    const Binding* binding = find(label);
+    return binding ? binding->field : -1;
+}
+
+void FormBinding::load() {
+    for (const Binding& binding : bindings_)
+        load(binding.label);
+}
+
+void FormBinding::load(const QString& label) {
+    const Binding* binding = find(label);
+    if (!binding) return;
+    showValue(*binding, binding->field >= 0 ? record_.value(binding->field) : binding->get());
+}
+
+void FormBinding::showValue(const Binding& binding, const QVariant& value) {
+    QWidget* control = binding.control;
+    const QSignalBlocker blocker(control);
+    InputNotice::clear(control);
+    const QString text = FieldInput::display(value, binding.picture);
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (combo->isEditable())
+            combo->setEditText(text);
+        else
+            combo->setCurrentIndex(combo->findText(text));
+    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        check->setChecked(value.toInt() != 0);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        spin->setValue(value.toInt());
+    }
+}
+
+// A drop list with nothing chosen leaves the value alone, so a stored value
+// that is not among its choices survives.
+std::optional<QString> FormBinding::controlText(const Binding& binding) const {
+    QWidget* control = binding.control;
+    if (auto* line = qobject_cast<QLineEdit*>(control)) return line->text();
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (!combo->isEditable() && combo->currentIndex() < 0) return std::nullopt;
+        return combo->currentText();
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(control))
+        return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (auto* spin = qobject_cast<QSpinBox*>(control)) return QString::number(spin->value());
+    return std::nullopt;
+}
+
+bool FormBinding::takeValue(const Binding& binding) {
+    const std::optional<QString> text = controlText(binding);
+    if (!text) return true;
+    InputAnswer answer;
+    if (binding.field >= 0) {
+        answer = FieldInput::take(record_, binding.field, *text, binding.picture);
+    } else {
+        const Picture::ParseResult parsed = FieldInput::read(*text, binding.picture);
+        answer = {parsed.ok(), parsed.error};
+        if (parsed.ok()) binding.set(parsed.value);
+    }
+    if (!answer.taken) {
+        InputNotice::show(binding.control, answer.message, true);
+        return false;
+    }
+    load(binding.label);
+    if (!answer.message.isEmpty()) InputNotice::show(binding.control, answer.message, false);
+    return true;
+}
+
+bool FormBinding::accept(const QString& label) {
+    const Binding* binding = find(label);
+    if (!binding || !takeValue(*binding)) return false;
+    emit accepted(label);
+    return true;
+}
+
+QString FormBinding::acceptAll() {
+    for (const Binding& binding : bindings_) {
+        if (!accept(binding.label)) {
+            binding.control->setFocus();
+            return binding.label;
+        }
+    }
+    return {};
+}
+
+std::optional<RecordBuffer> FormBinding::pending() const {
+    RecordBuffer copy = record_;
+    for (const Binding& binding : bindings_) {
+        if (binding.field < 0) continue;
+        const std::optional<QString> text = controlText(binding);
+        if (text && !FieldInput::take(copy, binding.field, *text, binding.picture).taken)
+            return std::nullopt;
+    }
+    return copy;
+}
+
+bool FormBinding::recall(const QString& label, const RecordBuffer& from) {
+    const Binding* binding = find(label);
+    if (!binding || binding->field < 0 || &from.layout() != &record_.layout()) return false;
+    record_.setValue(binding->field, from.value(binding->field));
+    load(label);
+    return true;
+}

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include "runtime/core/day_date.h"
+#include "runtime/ui/control_builder.h"
+#include "runtime/ui/field_input.h"
+#include "runtime/ui/form_binding.h"
+#include "runtime/ui/input_notice.h"
+#include "ui_test_support.h"
+
+namespace {
+
+std::vector<ControlDef> formTable() {
+    return {
+        {.kind = ControlKind::Entry,
+         .label = "?TST:NAME",
+         .at = {10, 10, 100, 10},
+         .use = "TST:NAME",
+         .picture = "s20"},
+        {.kind = ControlKind::Entry,
+         .label = "?TST:NUMBER",
+         .at = {10, 25, 60, 10},
+         .use = "TST:NUMBER",
+         .picture = "n_9b"},
+        {.kind = ControlKind::Entry,
+         .label = "?TST:ISSUED",
+         .at = {10, 40, 60, 10},
+         .use = "TST:ISSUED",
+         .picture = "d6.b"},
+        {.kind = ControlKind::CheckBox,
+         .label = "?TST:FLAG",
+         .at = {10, 55},
+         .use = "TST:FLAG",
+         .text = "флаг"},
+        {.kind = ControlKind::DropCombo,
+         .label = "?TST:STATUS",
+         .at = {10, 70, 60, 10},
+         .use = "TST:STATUS",
+         .picture = "s9",
+         .items = {"Выдано", "Испорчено", "Образец"}},
+        {.kind = ControlKind::Entry,
+         .label = "?TST:COUNT",
+         .at = {10, 85, 30, 10},
+         .use = "TST:COUNT",
+         .picture = "n-4"},
+        {.kind = ControlKind::SpinBox,
+         .label = "?AX",
+         .at = {10, 100, 30, 10},
+         .use = "AX",
+         .picture = "n-3",
+         .minimum = -50,
+         .maximum = 50},
+        {.kind = ControlKind::Button, .label = "?OK", .at = {80, 100, 30, 14}, .text = "OK"},
+    };
+}
+
+class FormBindingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        controls = buildControls(formTable(), &window);
+        binding = new FormBinding(*controls, record);
+        binding->bindValue(
+            "?AX", [this] { return QVariant(shift); },
+            [this](const QVariant& value) { shift = value.toInt(); });
+        record.setText(NAME, u"Нива");
+        record.setInteger(NUMBER, 1234);
+        record.setInteger(ISSUED, 81649);  // 15.07.2024
+        record.setInteger(FLAG, 1);
+        record.setText(STATUS, u"Выдано");
+        record.setInteger(COUNT, 7);
+        binding->load();
+    }
+
+    QLineEdit* entry(const char* label) { return controls->control<QLineEdit>(label); }
+    // Types into an entry as the user does, replacing what it held.
+    void type(const char* label, const QString& text) {
+        QLineEdit* line = entry(label);
+        line->selectAll();
+        typeText(line, text);
+    }
+
+    RecordBuffer record{testLayout()};  // outlives the window, as a context's record does
+    QWidget window;
+    ControlSet* controls = nullptr;
+    FormBinding* binding = nullptr;
+    int shift = -7;
+};
+
+TEST_F(FormBindingTest, LoadShowsTheRecordThroughThePictures) {
+    EXPECT_EQ(entry("?TST:NAME")->text(), "Нива");
+    EXPECT_EQ(entry("?TST:NUMBER")->text(), "1234");
+    EXPECT_EQ(entry("?TST:ISSUED")->text(), "15.07.2024");
+    EXPECT_TRUE(controls->control<QCheckBox>("?TST:FLAG")->isChecked());
+    EXPECT_EQ(controls->control<QComboBox>("?TST:STATUS")->currentText(), "Выдано");
+    EXPECT_EQ(controls->control<QSpinBox>("?AX")->value(), -7);
+    EXPECT_EQ(entry("?TST:NAME")->maxLength(), 20);
+    EXPECT_EQ(binding->labels(), QStringList({"?TST:NAME", "?TST:NUMBER", "?TST:ISSUED",
+                                              "?TST:FLAG", "?TST:STATUS", "?TST:COUNT", "?AX"}));
+    EXPECT_EQ(binding->fieldOf("?AX"), -1);
+    EXPECT_EQ(binding->fieldOf("?TST:ISSUED"), ISSUED);
+}
+
+TEST_F(FormBindingTest, BlankNumberAndNoDateShowEmpty) {
+    record.setInteger(NUMBER, 0);
+    record.setInteger(ISSUED, 0);
+    binding->load();
+    EXPECT_EQ(entry("?TST:NUMBER")->text(), "");
+    EXPECT_EQ(entry("?TST:ISSUED")->text(), "");
+}
+
+TEST_F(FormBindingTest, AcceptTakesEveryKindOfControlIntoTheRecord) {
+    type("?TST:NAME", "Заря");
+    type("?TST:NUMBER", "987");
+    type("?TST:ISSUED", "01.02.2025");
+    controls->control<QCheckBox>("?TST:FLAG")->setChecked(false);
+    controls->control<QComboBox>("?TST:STATUS")->setCurrentIndex(1);
+    controls->control<QSpinBox>("?AX")->setValue(12);
+    QSignalSpy accepted(binding, &FormBinding::accepted);
+    EXPECT_EQ(binding->acceptAll(), "");
+    EXPECT_EQ(record.text(NAME), "Заря");
+    EXPECT_EQ(record.integer(NUMBER), 987);
+    EXPECT_EQ(record.integer(ISSUED), DayDate::fromDate(QDate(2025, 2, 1)));
+    EXPECT_EQ(record.integer(FLAG), 0);
+    EXPECT_EQ(record.text(STATUS), "Испорчено");
+    EXPECT_EQ(shift, 12);
+    EXPECT_EQ(accepted.count(), 7);
+}
+
+TEST_F(FormBindingTest, LeavingAnEntryTakesItsValue) {
+    showActive(window);
+    focusOn(entry("?TST:NAME"));
+    type("?TST:NAME", "Луч");
+    focusOn(entry("?TST:NUMBER"));
+    EXPECT_EQ(record.text(NAME), "Луч");
+}
+
+struct RefusedCase {
+    const char* name;
+    const char* label;
+    QString typed;
+};
+
+class RefusedInputTest : public FormBindingTest,
+                         public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedInputTest, RecordKeepsItsValueAndTheEntrySaysWhy) {
+    const QByteArray before = record.image();
+    QLineEdit* line = entry(GetParam().label);
+    line->setText(GetParam().typed);
+    EXPECT_FALSE(binding->accept(GetParam().label));
+    EXPECT_EQ(record.image(), before);
+    EXPECT_FALSE(InputNotice::message(line).isEmpty());
+    EXPECT_TRUE(InputNotice::isRefused(line));
+    EXPECT_EQ(line->text(), GetParam().typed);  // the user's input stays to be corrected
+    EXPECT_EQ(binding->acceptAll(), GetParam().label);
+    EXPECT_FALSE(binding->pending().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RefusedInputTest,
+    ::testing::Values(RefusedCase{"ImpossibleDate", "?TST:ISSUED", "31.02.2024"},
+                      RefusedCase{"NotADate", "?TST:ISSUED", "завтра"},
+                      RefusedCase{"NotANumber", "?TST:NUMBER", "12а"},
+                      // The picture shows four places, the byte field holds 255 at most.
+                      RefusedCase{"NumberBeyondTheField", "?TST:COUNT", "300"},
+                      RefusedCase{"NegativeIntoAByte", "?TST:COUNT", "-1"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(FormBindingTest, NumberBeyondTheFieldNamesTheRange) {
+    entry("?TST:COUNT")->setText("300");
+    binding->accept("?TST:COUNT");
+    EXPECT_TRUE(InputNotice::message(entry("?TST:COUNT")).contains("255"));
+}
+
+TEST_F(FormBindingTest, CorrectingRefusedInputClearsTheMark) {
+    entry("?TST:ISSUED")->setText("31.02.2024");
+    binding->accept("?TST:ISSUED");
+    type("?TST:ISSUED", "29.02.2024");
+    EXPECT_FALSE(InputNotice::isRefused(entry("?TST:ISSUED")));
+    EXPECT_TRUE(binding->accept("?TST:ISSUED"));
+    EXPECT_EQ(record.integer(ISSUED), DayDate::fromDate(QDate(2024, 2, 29)));
+}
+
+TEST_F(FormBindingTest, EntryRefusesACharacterTheCodePageCannotHold) {
+    type("?TST:NAME", "Ок");
+    typeText(entry("?TST:NAME"), QStringLiteral("✓"));
+    EXPECT_EQ(entry("?TST:NAME")->text(), "Ок");
+    EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).contains("✓"));
+}
+
+TEST_F(FormBindingTest, PastedTextWithAForeignCharacterIsRefusedWhole) {
+    entry("?TST:NAME")->clear();
+    entry("?TST:NAME")->insert(QStringLiteral("Ферма Ω"));
+    EXPECT_EQ(entry("?TST:NAME")->text(), "");
+    EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).contains("Ω"));
+}
+
+TEST(FieldInputTest, TextLongerThanTheFieldIsCutAndSaid) {
+    RecordBuffer record(testLayout());
+    // The picture allows 20, the field holds 10.
+    const InputAnswer answer =
+        FieldInput::take(record, NAME, u"Сельхозпредприятие", FieldInput::pictureOf("s20"));
+    EXPECT_TRUE(answer.taken);
+    EXPECT_EQ(record.text(NAME), "Сельхозпре");
+    EXPECT_TRUE(answer.message.contains("10"));
+}
+
+TEST_F(FormBindingTest, TextLongerThanTheFieldShowsCutAfterLeaving) {
+    entry("?TST:NAME")->setText("Сельхозпредприятие");
+    EXPECT_TRUE(binding->accept("?TST:NAME"));
+    EXPECT_EQ(entry("?TST:NAME")->text(), "Сельхозпре");
+    EXPECT_FALSE(InputNotice::isRefused(entry("?TST:NAME")));
+    EXPECT_FALSE(InputNotice::message(entry("?TST:NAME")).isEmpty());
+}
+
+TEST_F(FormBindingTest, DropListWithNothingChosenLeavesTheFieldAlone) {
+    QWidget other;
+    ControlSet* set = buildControls({{.kind = ControlKind::DropList,
+                                      .label = "?TST:STATUS",
+                                      .use = "TST:STATUS",
+                                      .items = {"Выдано", "Образец"}}},
+                                    &other);
+    record.setText(STATUS, u"Архив");
+    FormBinding list(*set, record);
+    list.load();
+    EXPECT_EQ(set->control<QComboBox>("?TST:STATUS")->currentIndex(), -1);
+    EXPECT_EQ(list.acceptAll(), "");
+    EXPECT_EQ(record.text(STATUS), "Архив");
+}
+
+TEST_F(FormBindingTest, PendingRecordHoldsTheControlsWithoutTouchingTheRecord) {
+    EXPECT_EQ(binding->pending()->image(), record.image());
+    type("?TST:NAME", "Заря");
+    const auto pending = binding->pending();
+    ASSERT_TRUE(pending.has_value());
+    EXPECT_EQ(pending->text(NAME), "Заря");
+    EXPECT_EQ(record.text(NAME), "Нива");
+}
+
+}  // namespace
