@@ -6,6 +6,7 @@
 #include "data/last.h"
 #include "data/licenziy.h"
 #include "data/ridgen.h"
+#include "data/standard_profile.h"
 
 #define VETDOCS_FIELD_SPEC(name, type, size, places) FieldSpec{#name, FieldType::type, size, places},
 
@@ -45,14 +46,21 @@ const QString kNoFolderText = QStringLiteral(
 TableDef dataFolderTable(const RecordLayout& layout, Shared<QString>& name, std::vector<KeyDef> keys,
                          std::function<void(RecordBuffer&)> startValues = {}) {
     auto fileName = [&name] { return name.get(); };
-    return TableDef{&layout, std::move(keys), fileName, fileName, std::move(startValues),
-                    kNoFolderTitle, kNoFolderText};
+    return TableDef{.layout = &layout,
+                    .keys = std::move(keys),
+                    .path = fileName,
+                    .messageName = fileName,
+                    .startValues = std::move(startValues),
+                    .noPathTitle = kNoFolderTitle,
+                    .noPathText = kNoFolderText};
 }
 
 TableDef workFolderTable(const RecordLayout& layout, std::vector<KeyDef> keys) {
     const QString label = layout.label();
-    return TableDef{&layout, std::move(keys), [label] { return DataFolder::workFile(label); },
-                    [label] { return label; }, {}, {}, {}};
+    return TableDef{.layout = &layout,
+                    .keys = std::move(keys),
+                    .path = [label] { return DataFolder::workFile(label); },
+                    .messageName = [label] { return label; }};
 }
 
 Schema makeSchema() {
@@ -72,6 +80,9 @@ Schema makeSchema() {
         KON::layout(), {{QStringLiteral("KON:K1"), KON::KOD, false, false, QStringLiteral("KON:k1")}}));
     s.tables.push_back(workFolderTable(
         LAS::layout(), {{QStringLiteral("LAS:K1"), LAS::NFORM, false, false, QStringLiteral("LAS:k1")}}));
+    // Printing everything at 0,0 from an empty profile table would waste
+    // blanks: a new LAST.DAT starts with the standard profile.
+    s.tables.back().initialRecords = [] { return std::vector<QByteArray>{standardProfile()}; };
     s.tables.push_back(dataFolderTable(
         LIC::layout(), LicenziyFileName,
         {{QStringLiteral("LIC:K1"), LIC::NLIC, false, false, QStringLiteral("По № разрешения")}}));

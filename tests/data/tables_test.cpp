@@ -6,6 +6,7 @@
 #include "data/config.h"
 #include "data/data_folder.h"
 #include "data/forma3.h"
+#include "data/last.h"
 #include "data/ridgen.h"
 #include "data/schema.h"
 #include "runtime/storage/table_set.h"
@@ -86,11 +87,24 @@ TEST_F(Tables, FirstUseCreatesTheWorkingFilesSilently) {
         TableRelation& table = set.relate(QStringView(label));
         ASSERT_TRUE(table.open()) << QString::fromUtf16(label).toStdString();
         EXPECT_EQ(table.access().messageName(), QString::fromUtf16(label));
-        EXPECT_EQ(table.access().count(), 0);
+        // A new profile table starts with the standard profile.
+        EXPECT_EQ(table.access().count(), label == std::u16string_view(u"LAST") ? 1 : 0);
         table.close();
     }
     EXPECT_EQ(filesIn(work), (QStringList{u"CONFIG.DAT"_s, u"LAST.DAT"_s, u"RIDGEN.DAT"_s}));
     EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(Tables, NewProfileTableHoldsTheStandardProfileOnce) {
+    for (int opening = 0; opening < 2; ++opening) {
+        TableRelation& last = set.relate(u"LAST");
+        ASSERT_TRUE(last.open());
+        EXPECT_EQ(last.access().count(), 1);
+        ASSERT_TRUE(last.access().fetchKey(LAS::K1, 1));
+        EXPECT_EQ(last.access().record().text(LAS::TYPEFACE), u"Arial Cyr"_s);
+        EXPECT_EQ(last.access().record().integer(LAS::FONTSIZE), 10);
+        last.close();
+    }
 }
 
 TEST_F(Tables, CertificatesLiveInTheDataFolderWithoutAPermitFile) {

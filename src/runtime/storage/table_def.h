@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -28,6 +29,8 @@ struct TableDef {
     std::function<QString()> messageName;
     // Start values of a primed record, after the buffer has been cleared.
     std::function<void(RecordBuffer&)> startValues;
+    // Records a newly created file starts with (none when unset).
+    std::function<std::vector<QByteArray>()> initialRecords;
     // Shown, as a fatal message, when path() is blank.
     QString noPathTitle;
     QString noPathText;

@@ -56,6 +56,8 @@ public:
 
 private:
     int execute(const char* sql);
+    // Adds the table's initial records to a file just created and still empty.
+    void addInitialRecords();
     void report(ErrorCode code, int result);
     TableFile(sqlite3* db, const TableDef& def, const QString& messageName, ErrorManager& errors,
               bool readOnly);

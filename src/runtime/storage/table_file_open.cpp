@@ -108,7 +108,8 @@ std::unique_ptr<TableFile> TableFile::open(const TableDef& def, const QString& p
                                            const QString& messageName, ErrorManager& errors) {
     // An empty file is one whose creation never got as far as its tables.
     const QFileInfo info(path);
-    if (!info.exists() || info.size() == 0) {
+    const bool creating = !info.exists() || info.size() == 0;
+    if (creating) {
         const int rc = create(def, path);
         if (rc != SQLITE_OK) {
             errors.report(ErrorCode::CreateError, messageName, creationErrorText(path, rc));
@@ -131,5 +132,20 @@ std::unique_ptr<TableFile> TableFile::open(const TableDef& def, const QString& p
         file->report(ErrorCode::OpenError, rc);
         return nullptr;
     }
+    if (creating && !file->isReadOnly() && def.initialRecords) file->addInitialRecords();
     return file;
+}
+
+void TableFile::addInitialRecords() {
+    // Two stations creating the file at once must not both add them.
+    if (begin() != SQLITE_OK) return;
+    qint64 existing = 0;
+    int rc = records().count(existing);
+    for (const QByteArray& image : def_.initialRecords()) {
+        qint64 position = 0;
+        if (rc != SQLITE_OK || existing > 0) break;
+        rc = records().insert(image, position);
+    }
+    if (rc == SQLITE_OK) rc = commit();
+    if (rc != SQLITE_OK) rollback();
 }

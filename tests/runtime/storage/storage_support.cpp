@@ -26,6 +26,7 @@ TableDef def(std::function<QString()> path) {
                     path,
                     [] { return QStringLiteral("NOTE"); },
                     [](RecordBuffer& r) { r.setText(BODY, u"новая"); },
+                    {},
                     QStringLiteral("Нет папки"),
                     QStringLiteral("Папка с данными не выбрана.")};
 }
