@@ -23,7 +23,7 @@ int runCheck(const QStringList& args, CommandIo& io) {
     if (!dir) return CommandSupport::kUsage;
     if (!CommandSupport::useDataFolder(*dir, false, io)) return CommandSupport::kFailure;
 
-    ConsoleErrorManager errors;
+    ConsoleErrorManager errors(&io.err);
     TableSet tables(vetdocsSchema(), errors);
     bool allSound = true;
     for (const TableDef& def : vetdocsSchema().tables) {

@@ -63,7 +63,7 @@ int runExport(const QStringList& args, CommandIo& io) {
     }
     if (!CommandSupport::useDataFolder(*dir, true, io)) return CommandSupport::kFailure;
 
-    ConsoleErrorManager errors;
+    ConsoleErrorManager errors(&io.err);
     TableSet tables(vetdocsSchema(), errors);
     TableRelation& certificates = tables.relate(u"FORMA3");
     if (!certificates.open()) return CommandSupport::kFailure;

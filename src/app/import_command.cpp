@@ -68,7 +68,7 @@ int runImport(const QStringList& args, CommandIo& io) {
     }
     if (!CommandSupport::useDataFolder(*dir, false, io)) return CommandSupport::kFailure;
 
-    ConsoleErrorManager errors;
+    ConsoleErrorManager errors(&io.err);
     TableSet tables(vetdocsSchema(), errors);
     TableRelation& certificates = tables.relate(u"FORMA3");
     TableAccess& table = certificates.access();

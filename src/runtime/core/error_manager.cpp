@@ -64,7 +64,10 @@ bool ErrorManager::report(ErrorCode code, const QString& file, const QString& er
 }
 
 bool ConsoleErrorManager::show(const ErrorMessage& message) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));
+    if (stream_)
+        *stream_ << message.title << ": " << message.text << "\n";
+    else
+        std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));
     return false;
 }
 

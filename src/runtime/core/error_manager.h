@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 #include <vector>
 
 // The messages of the table layer. Titles and texts are fixed; "%File",
@@ -48,10 +49,15 @@ private:
     QString procedure_;
 };
 
-// Writes messages to standard error; questions are answered "no".
+// Writes messages to a text stream (standard error when none); questions
+// are answered "no".
 class ConsoleErrorManager : public ErrorManager {
 public:
+    explicit ConsoleErrorManager(QTextStream* stream = nullptr) : stream_(stream) {}
     bool show(const ErrorMessage& message) override;
+
+private:
+    QTextStream* stream_;
 };
 
 // Keeps the messages for tests; questions get the scripted answers in turn,

@@ -377,5 +377,5 @@ void BrowseList::scrollBarAction(int action) {
 }
 
 void BrowseList::refreshIfChanged() {
-    if (isEnabled() && access_.isOpen() && pager_.stale()) refresh();
+    if (isEnabled() && isVisible() && access_.isOpen() && pager_.stale()) refresh();
 }

@@ -81,9 +81,10 @@ public:
     void refresh();
     // The page read again with the record at position highlighted.
     void refreshAt(qint64 position);
-    // Refreshes when the table has changed since the page was read, unless
-    // the list is disabled: then it waits for the form it called, whose
-    // record is in the buffer. Done every second; windows may ask sooner.
+    // Refreshes when the table has changed since the page was read; done
+    // every second. Not while the list is hidden, as another list may hold
+    // the buffer, nor while it is disabled: then it waits for the form it
+    // called, whose record is in the buffer.
     void refreshIfChanged();
 
 signals:
@@ -103,6 +104,7 @@ private:
     void run(ToolbarAction action, Event cause);
     // Moves by step, shows the page, loads the highlighted row and reports.
     void move(const std::function<void()>& step, Event cause);
+    // As move, for the user's moves other than typing: a fresh locator value.
     void navigate(const std::function<void()>& step, Event cause);
     void showPage();
     void loadCurrent();

@@ -33,27 +33,23 @@ FormBinding::FormBinding(ControlSet& controls, RecordBuffer& record)
     for (const ControlDef& def : controls.defs()) {
         if (!bindable(def.kind) || def.use.isEmpty()) continue;
         const int field = record.layout().indexOf(def.use);
-        if (field >= 0) attach({def.label, controls.control(def.label), field, {}, {}, {}});
+        if (field >= 0) attach({def.label, controls.control(def.label), field});
     }
 }
 
 void FormBinding::bindValue(const QString& label, Getter get, Setter set) {
     if (QWidget* control = controls_.control(label))
-        attach({label, control, -1, std::move(get), std::move(set), {}});
+        attach({label, control, -1, std::move(get), std::move(set)});
 }
 
 void FormBinding::attach(Binding binding) {
-    const ControlDef* def = controls_.def(binding.label);
+    const auto& defs = controls_.defs();
+    const auto def = std::find_if(defs.begin(), defs.end(),
+                                  [&](const ControlDef& d) { return d.label == binding.label; });
     binding.picture = FieldInput::pictureOf(def->picture);
-    const auto tableIndex = [this](const QString& label) {
-        const auto& defs = controls_.defs();
-        return std::find_if(defs.begin(), defs.end(),
-                            [&](const ControlDef& s) { return s.label == label; }) -
-               defs.begin();
-    };
-    const auto at = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) {
-        return tableIndex(b.label) > tableIndex(binding.label);
-    });
+    binding.order = def - defs.begin();
+    const auto at = std::find_if(bindings_.begin(), bindings_.end(),
+                                 [&](const Binding& b) { return b.order > binding.order; });
     prepareControl(*bindings_.insert(at, std::move(binding)));
 }
 

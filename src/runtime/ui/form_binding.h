@@ -73,6 +73,7 @@ private:
         Getter get;
         Setter set;
         std::optional<Picture> picture;
+        qsizetype order = 0;  // place in the control table
     };
 
     const Binding* find(const QString& label) const;

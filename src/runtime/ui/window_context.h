@@ -16,8 +16,8 @@ enum class Response : quint8 { None = 0, Completed = 1, Cancelled = 2 };
 
 // What one started window procedure owns: its table objects, its request and
 // response, its error manager and the history of its record forms. Qt draws
-// every window on one thread, so what the program once kept per thread lives
-// here; a record form called by a list works in the list's context.
+// every window on one thread, so what would otherwise be kept per thread
+// lives here; a record form called by a list works in the list's context.
 class WindowContext {
 public:
     // Without an error manager the context shows its messages in message

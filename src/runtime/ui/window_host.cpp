@@ -87,6 +87,10 @@ QWidget* WindowHost::open(QWidget* window, const QString& section, QSize default
         frame->resize(defaultSize);
     }
     frame->show();
+    // The frame's own choice of place may run past its edge.
+    if (mdiArea_ && !frame->isMaximized())
+        frame->move(
+            WindowPlacement::fittedInto(frame->geometry(), mdiArea_->viewport()->rect()).topLeft());
     return frame;
 }
 

@@ -50,9 +50,13 @@ QRect pulledOnto(const QRect& saved, const QList<QRect>& areas) {
         *std::min_element(areas.begin(), areas.end(), [&](const QRect& a, const QRect& b) {
             return distance(a, saved.center()) < distance(b, saved.center());
         });
-    const QSize size = saved.size().boundedTo(nearest.size());
-    const int x = std::clamp(saved.x(), nearest.left(), nearest.right() + 1 - size.width());
-    const int y = std::clamp(saved.y(), nearest.top(), nearest.bottom() + 1 - size.height());
+    return fittedInto(saved, nearest);
+}
+
+QRect fittedInto(const QRect& rect, const QRect& area) {
+    const QSize size = rect.size().boundedTo(area.size());
+    const int x = std::clamp(rect.x(), area.left(), area.right() + 1 - size.width());
+    const int y = std::clamp(rect.y(), area.top(), area.bottom() + 1 - size.height());
     return QRect(QPoint(x, y), size);
 }
 

@@ -23,5 +23,7 @@ void save(const QWidget* window, const QString& section,
 // The saved rectangle, moved (and shrunk when it must) into the nearest area
 // unless enough of its top edge lies within one of them to take hold of it.
 QRect pulledOnto(const QRect& saved, const QList<QRect>& areas);
+// The rectangle moved, and shrunk when it must, to lie wholly in the area.
+QRect fittedInto(const QRect& rect, const QRect& area);
 
 }  // namespace WindowPlacement

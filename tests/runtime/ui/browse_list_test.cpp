@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace BrowseTest;
+
 const QColor kAlternate(237, 231, 214);
 const QColor kBar(0, 208, 104);
 

@@ -18,9 +18,9 @@ struct LocatorCase {
     QVariant value;  // after the last key; invalid: the last key is not for the locator
 };
 
-class LocatorTest : public ::testing::TestWithParam<LocatorCase> {};
+class BrowseLocatorTest : public ::testing::TestWithParam<LocatorCase> {};
 
-TEST_P(LocatorTest, BuildsTheValueFromTypedKeys) {
+TEST_P(BrowseLocatorTest, BuildsTheValueFromTypedKeys) {
     BrowseLocator locator(GetParam().numeric, kInterval);
     std::optional<QVariant> value;
     for (const Key& key : GetParam().keys)
@@ -36,7 +36,7 @@ TEST_P(LocatorTest, BuildsTheValueFromTypedKeys) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, LocatorTest,
+    Cases, BrowseLocatorTest,
     ::testing::Values(
         LocatorCase{"OneDigit", true, {{"5", 1000}}, qint64{5}},
         LocatorCase{"DigitsInQuickSuccessionAddUp",

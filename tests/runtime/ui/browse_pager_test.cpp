@@ -8,12 +8,14 @@
 
 namespace {
 
+using namespace BrowseTest;
+
 constexpr int kPage = 10;
 
 // Numbers 1..1000 in number order, ten rows a page.
-class PagerTest : public ::testing::Test {
+class BrowsePagerTest : public ::testing::Test {
 protected:
-    PagerTest() {
+    BrowsePagerTest() {
         table.addNumbers(1, 1000);
         pager.setPageSize(kPage);
         pager.setSource(&counting);
@@ -35,7 +37,7 @@ protected:
     BrowsePager pager;
 };
 
-TEST_F(PagerTest, NextPageWalksTheTableReadingOnePagePerMove) {
+TEST_F(BrowsePagerTest, NextPageWalksTheTableReadingOnePagePerMove) {
     for (qint64 first = 11; first <= 991; first += kPage) {
         counting.reset();
         pager.nextPage();
@@ -49,7 +51,7 @@ TEST_F(PagerTest, NextPageWalksTheTableReadingOnePagePerMove) {
     EXPECT_EQ(highlighted(), 1000);
 }
 
-TEST_F(PagerTest, PriorPageWalksBackReadingOnePagePerMove) {
+TEST_F(BrowsePagerTest, PriorPageWalksBackReadingOnePagePerMove) {
     pager.last();
     EXPECT_EQ(shown(), run(991, 1000));
     EXPECT_EQ(highlighted(), 1000);
@@ -64,7 +66,7 @@ TEST_F(PagerTest, PriorPageWalksBackReadingOnePagePerMove) {
     EXPECT_EQ(highlighted(), 1);
 }
 
-TEST_F(PagerTest, RecordByRecordReadsAtMostOneRowPerMove) {
+TEST_F(BrowsePagerTest, RecordByRecordReadsAtMostOneRowPerMove) {
     for (qint64 n = 2; n <= 1000; ++n) {
         counting.reset();
         pager.nextRecord();
@@ -91,9 +93,10 @@ struct MoveCase {
 };
 
 // From the page 500..509 with 503 highlighted.
-class PagerMoveTest : public PagerTest, public ::testing::WithParamInterface<MoveCase> {};
+class BrowsePagerMoveTest : public BrowsePagerTest,
+                            public ::testing::WithParamInterface<MoveCase> {};
 
-TEST_P(PagerMoveTest, ShowsThePageAroundTheNewRowReadingAtMostTwoPages) {
+TEST_P(BrowsePagerMoveTest, ShowsThePageAroundTheNewRowReadingAtMostTwoPages) {
     pager.locate(qint64{500});
     pager.select(3);
     ASSERT_EQ(highlighted(), 503);
@@ -107,7 +110,7 @@ TEST_P(PagerMoveTest, ShowsThePageAroundTheNewRowReadingAtMostTwoPages) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Moves, PagerMoveTest,
+    Moves, BrowsePagerMoveTest,
     ::testing::Values(
         MoveCase{"NextRecord", [](BrowsePager& p) { p.nextRecord(); }, 500, 504},
         MoveCase{"PriorRecord", [](BrowsePager& p) { p.priorRecord(); }, 500, 502},
@@ -134,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"JumpToTheEnd", [](BrowsePager& p) { p.jumpTo(1); }, 991, 1000}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PagerTest, FractionFollowsTheHighlightedRow) {
+TEST_F(BrowsePagerTest, FractionFollowsTheHighlightedRow) {
     EXPECT_DOUBLE_EQ(pager.fraction(), 0);
     pager.locate(qint64{500});
     EXPECT_NEAR(pager.fraction(), 0.5, 0.01);
@@ -142,7 +145,7 @@ TEST_F(PagerTest, FractionFollowsTheHighlightedRow) {
     EXPECT_DOUBLE_EQ(pager.fraction(), 1);
 }
 
-TEST_F(PagerTest, PageSizeChangesKeepTheHighlightedRow) {
+TEST_F(BrowsePagerTest, PageSizeChangesKeepTheHighlightedRow) {
     pager.locate(qint64{500});
     pager.select(8);
     pager.setPageSize(5);
@@ -157,7 +160,7 @@ TEST_F(PagerTest, PageSizeChangesKeepTheHighlightedRow) {
     EXPECT_EQ(highlighted(), 1000);
 }
 
-TEST_F(PagerTest, RefreshAtHighlightsTheAddedRecordWhereTheHighlightWas) {
+TEST_F(BrowsePagerTest, RefreshAtHighlightsTheAddedRecordWhereTheHighlightWas) {
     pager.locate(qint64{500});
     pager.select(3);
     const qint64 added = table.add(505, QStringLiteral("another 505"));
@@ -169,7 +172,7 @@ TEST_F(PagerTest, RefreshAtHighlightsTheAddedRecordWhereTheHighlightWas) {
     EXPECT_EQ(shown(), (std::vector<qint64>{503, 504, 505, 505, 506, 507, 508, 509, 510, 511}));
 }
 
-TEST_F(PagerTest, RefreshAfterDeleteHighlightsTheNextRow) {
+TEST_F(BrowsePagerTest, RefreshAfterDeleteHighlightsTheNextRow) {
     pager.locate(qint64{500});
     pager.select(3);
     table.access().fetch(pager.currentRow()->position);
@@ -179,7 +182,7 @@ TEST_F(PagerTest, RefreshAfterDeleteHighlightsTheNextRow) {
     EXPECT_EQ(shown(), (std::vector<qint64>{500, 501, 502, 504, 505, 506, 507, 508, 509, 510}));
 }
 
-TEST_F(PagerTest, RefreshAfterDeletingTheLastRowHighlightsTheNewLast) {
+TEST_F(BrowsePagerTest, RefreshAfterDeletingTheLastRowHighlightsTheNewLast) {
     pager.last();
     table.access().fetch(pager.currentRow()->position);
     table.access().remove();
@@ -188,7 +191,7 @@ TEST_F(PagerTest, RefreshAfterDeletingTheLastRowHighlightsTheNewLast) {
     EXPECT_EQ(shown(), run(990, 999));
 }
 
-TEST_F(PagerTest, RefreshFollowsAChangedKeyToItsNewPlace) {
+TEST_F(BrowsePagerTest, RefreshFollowsAChangedKeyToItsNewPlace) {
     pager.locate(qint64{500});
     const qint64 position = pager.currentRow()->position;
     table.access().fetch(position);
@@ -199,7 +202,7 @@ TEST_F(PagerTest, RefreshFollowsAChangedKeyToItsNewPlace) {
     EXPECT_EQ(shown(), (std::vector<qint64>{992, 993, 994, 995, 996, 997, 998, 999, 1000, 2000}));
 }
 
-TEST_F(PagerTest, StaleAfterAnotherConnectionChangesTheTable) {
+TEST_F(BrowsePagerTest, StaleAfterAnotherConnectionChangesTheTable) {
     EXPECT_FALSE(pager.stale());
     TableAccess other(table.def(), table.errors());
     ASSERT_TRUE(other.open());
@@ -212,7 +215,7 @@ TEST_F(PagerTest, StaleAfterAnotherConnectionChangesTheTable) {
     EXPECT_EQ(shown(), (std::vector<qint64>{1, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
-TEST(PagerEmpty, EveryMoveOnAnEmptyTableShowsNothing) {
+TEST(BrowsePagerEmpty, EveryMoveOnAnEmptyTableShowsNothing) {
     PeopleTable table;
     BrowseTableSource source(table.access(), People::ByNum);
     BrowsePager pager;

@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace BrowseTest;
+
 using Numbers = std::vector<qint64>;
 
 std::vector<QString> namesOf(const std::vector<StoredRecord>& rows) {
@@ -41,9 +43,9 @@ TEST(BrowseTableSource, KeyOrderLeavesOutRecordsWithABlankKey) {
 }
 
 // Three groups added in turns: record n is in group n % 3 + 1.
-class RangeTest : public ::testing::Test {
+class BrowseRangeTest : public ::testing::Test {
 protected:
-    RangeTest() {
+    BrowseRangeTest() {
         table.batch([&] {
             for (qint64 n = 1; n <= 30; ++n)
                 positions.push_back(table.add(n, {}, n % 3 + 1));
@@ -55,7 +57,7 @@ protected:
     BrowseTableSource source{table.access(), People::ByGroup};
 };
 
-TEST_F(RangeTest, OnlyRowsOfTheValueInStoredOrder) {
+TEST_F(BrowseRangeTest, OnlyRowsOfTheValueInStoredOrder) {
     source.limitTo(qint64{2});
     EXPECT_EQ(numbersOf(source.next(nullptr, 100)), (Numbers{1, 4, 7, 10, 13, 16, 19, 22, 25, 28}));
     EXPECT_EQ(numbersOf(source.prior(nullptr, 3)), (Numbers{22, 25, 28}));
@@ -67,13 +69,13 @@ TEST_F(RangeTest, OnlyRowsOfTheValueInStoredOrder) {
     EXPECT_EQ(source.locatorField(), -1);
 }
 
-TEST_F(RangeTest, FindsOnlyRowsInTheRange) {
+TEST_F(BrowseRangeTest, FindsOnlyRowsInTheRange) {
     source.limitTo(qint64{2});
     EXPECT_TRUE(source.find(positions[0]));   // 1 is in group 2
     EXPECT_FALSE(source.find(positions[1]));  // 2 is in group 3
 }
 
-TEST_F(RangeTest, ValueWithoutRowsOrBlankShowsNothing) {
+TEST_F(BrowseRangeTest, ValueWithoutRowsOrBlankShowsNothing) {
     for (qint64 value : {0, 9}) {
         source.limitTo(value);
         EXPECT_TRUE(source.next(nullptr, 10).empty()) << value;
@@ -82,7 +84,7 @@ TEST_F(RangeTest, ValueWithoutRowsOrBlankShowsNothing) {
     }
 }
 
-TEST_F(RangeTest, EstimatesRunFromTheFirstToTheLastRowOfTheRange) {
+TEST_F(BrowseRangeTest, EstimatesRunFromTheFirstToTheLastRowOfTheRange) {
     source.limitTo(qint64{3});  // 2, 5, ... 29
     const auto rows = source.next(nullptr, 100);
     EXPECT_DOUBLE_EQ(source.fractionOf(rows.front()), 0);
@@ -93,9 +95,9 @@ TEST_F(RangeTest, EstimatesRunFromTheFirstToTheLastRowOfTheRange) {
 }
 
 // Every seventh of 1..1000.
-class FilterTest : public ::testing::Test {
+class BrowseFilterTest : public ::testing::Test {
 protected:
-    FilterTest() {
+    BrowseFilterTest() {
         table.addNumbers(1, 1000);
         source.setFilter([](const RecordBuffer& r) { return r.integer(People::NUM) % 7 == 0; });
     }
@@ -104,7 +106,7 @@ protected:
     BrowseTableSource source{table.access(), People::ByNum};
 };
 
-TEST_F(FilterTest, PagesAreFilledWithAcceptedRows) {
+TEST_F(BrowseFilterTest, PagesAreFilledWithAcceptedRows) {
     EXPECT_EQ(numbersOf(source.next(nullptr, 5)), (Numbers{7, 14, 21, 28, 35}));
     EXPECT_EQ(numbersOf(source.prior(nullptr, 3)), (Numbers{980, 987, 994}));
     const auto page = source.next(nullptr, 5);
@@ -116,7 +118,7 @@ TEST_F(FilterTest, PagesAreFilledWithAcceptedRows) {
 
 // Pages that take several reads neither skip nor repeat rows, whichever
 // row ends a read.
-TEST_F(FilterTest, PagesOverManyReadsHaveNoGapsOrRepeats) {
+TEST_F(BrowseFilterTest, PagesOverManyReadsHaveNoGapsOrRepeats) {
     for (qint64 divisor : {2, 3, 5, 50, 400}) {
         source.setFilter(
             [divisor](const RecordBuffer& r) { return r.integer(People::NUM) % divisor == 0; });
@@ -132,19 +134,19 @@ TEST_F(FilterTest, PagesOverManyReadsHaveNoGapsOrRepeats) {
     }
 }
 
-TEST_F(FilterTest, FindSkipsRejectedRows) {
+TEST_F(BrowseFilterTest, FindSkipsRejectedRows) {
     EXPECT_TRUE(source.find(7));  // positions follow the numbers
     EXPECT_FALSE(source.find(8));
 }
 
-TEST_F(FilterTest, RowNearIsAnAcceptedRow) {
+TEST_F(BrowseFilterTest, RowNearIsAnAcceptedRow) {
     const auto row = source.rowNear(0.5);
     ASSERT_TRUE(row);
     EXPECT_EQ(numberOf(*row), 504);
     EXPECT_EQ(numberOf(*source.rowNear(1)), 994);
 }
 
-TEST_F(FilterTest, FilterRejectingAllShowsNothing) {
+TEST_F(BrowseFilterTest, FilterRejectingAllShowsNothing) {
     source.setFilter([](const RecordBuffer&) { return false; });
     EXPECT_TRUE(source.next(nullptr, 10).empty());
     EXPECT_TRUE(source.prior(nullptr, 10).empty());
@@ -152,9 +154,9 @@ TEST_F(FilterTest, FilterRejectingAllShowsNothing) {
 }
 
 // Names, in the key's order: А, б, В, г ... regardless of letter case.
-class TextKeyTest : public ::testing::Test {
+class BrowseTextKeyTest : public ::testing::Test {
 protected:
-    TextKeyTest() {
+    BrowseTextKeyTest() {
         table.batch([&] {
             for (const char* name : {"гусев", "Андреев", "Волков", "борисов", "Дмитриев", "ершов"})
                 table.add(1, QString::fromUtf8(name));
@@ -165,7 +167,7 @@ protected:
     BrowseTableSource source{table.access(), People::ByName};
 };
 
-TEST_F(TextKeyTest, LocatorIgnoresLetterCase) {
+TEST_F(BrowseTextKeyTest, LocatorIgnoresLetterCase) {
     const auto names = [&](const char* value) {
         return namesOf(source.from(QString::fromUtf8(value), 2));
     };
@@ -177,7 +179,7 @@ TEST_F(TextKeyTest, LocatorIgnoresLetterCase) {
     EXPECT_TRUE(names("Я").empty());
 }
 
-TEST_F(TextKeyTest, EstimatesKeepTheOrder) {
+TEST_F(BrowseTextKeyTest, EstimatesKeepTheOrder) {
     const auto rows = source.next(nullptr, 10);
     ASSERT_EQ(rows.size(), 6u);
     double before = -1;

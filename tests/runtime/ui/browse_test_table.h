@@ -9,6 +9,9 @@
 #include "runtime/ui/browse_source.h"
 #include "support/temp_folder.h"
 
+// Pieces the browse tests share.
+namespace BrowseTest {
+
 // A small table for the browse tests: numbered names in groups, with a key
 // on each field.
 namespace People {
@@ -138,3 +141,5 @@ private:
 
     BrowseSource& inner_;
 };
+
+}  // namespace BrowseTest

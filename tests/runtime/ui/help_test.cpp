@@ -24,6 +24,16 @@ TEST_F(HelpTest, MissingTopicSaysSoInsteadOfAnEmptyPage) {
     EXPECT_EQ(Help::currentTopic(), "Нет такого раздела.htm");
 }
 
+TEST_F(HelpTest, TopicsOfTheProgramArePresent) {
+    for (const char* topic :
+         {"Содержание.htm", "Краткое описание.htm", "Контакты.htm", "Форма №2.htm",
+          "Точная настройка печати.htm", "Отчёт за период.htm"}) {
+        HelpWindow* help = Help::show(topic);
+        EXPECT_FALSE(help->toPlainText().contains("Раздел справки не найден")) << topic;
+        EXPECT_GT(help->toPlainText().size(), 100) << topic;
+    }
+}
+
 TEST_F(HelpTest, OneHelpWindowShowsEachTopicAskedFor) {
     HelpWindow* first = Help::show("Форма №2.htm");
     HelpWindow* second = Help::show("Контакты");

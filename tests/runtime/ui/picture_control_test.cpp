@@ -42,6 +42,13 @@ TEST(WallpaperTest, WindowIsFilledWithTheTile) {
     EXPECT_EQ(window.grab().toImage().pixelColor(90, 50), QColor(Qt::green));
 }
 
+TEST(WallpaperTest, WindowWallpapersOfTheProgramLoad) {
+    for (const char* tile : {":/pictures/fon_nnn.jpg", ":/pictures/fon_b.jpg"}) {
+        QWidget window;
+        EXPECT_TRUE(setWallpaper(&window, tile)) << tile;
+    }
+}
+
 TEST(WallpaperTest, MissingTileKeepsTheWindowsFill) {
     QWidget window;
     const QBrush before = window.palette().window();

@@ -136,6 +136,14 @@ TEST(WindowPlacementTest, MdiChildKeepsItsPlaceInTheFrame) {
     EXPECT_EQ(sub2->geometry(), QRect(30, 40, 300, 200));
 }
 
+TEST(WindowPlacementTest, FittedIntoMovesAndShrinksOnlyWhenItMust) {
+    const QRect area(0, 0, 800, 600);
+    EXPECT_EQ(WindowPlacement::fittedInto(QRect(10, 20, 300, 200), area), QRect(10, 20, 300, 200));
+    EXPECT_EQ(WindowPlacement::fittedInto(QRect(600, 500, 300, 200), area),
+              QRect(500, 400, 300, 200));
+    EXPECT_EQ(WindowPlacement::fittedInto(QRect(-5, 10, 900, 200), area), QRect(0, 10, 800, 200));
+}
+
 struct PullCase {
     const char* name;
     QRect saved;

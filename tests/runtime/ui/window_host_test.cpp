@@ -65,6 +65,14 @@ TEST_F(WindowHostTest, WindowsOpenAsChildrenOfTheFrame) {
     EXPECT_TRUE(frame.subWindowList().isEmpty());
 }
 
+TEST_F(WindowHostTest, NewWindowsLieWithinTheFrame) {
+    const QRect inside = frame.viewport()->rect();
+    for (int i = 0; i < 4; ++i) {
+        QWidget* carrier = host.open(new ListWindow, {}, QSize(500, 400));
+        EXPECT_TRUE(inside.contains(carrier->geometry())) << i;
+    }
+}
+
 TEST_F(WindowHostTest, ClosingTheFrameOfAChildAsksTheWindowInside) {
     // A window that refuses to close, as a form with unsaved changes does.
     class Stubborn : public QWidget {
