@@ -1,11 +1,9 @@
 #include "app/command_line.h"
 
-#include <QFileInfo>
 #include <span>
 
 #include "app/commands.h"
-#include "data/data_folder.h"
-#include "runtime/ui/settings_file.h"
+#include "app/global_options.h"
 
 namespace {
 
@@ -13,6 +11,9 @@ const Command kCommands[] = {
     {"import", "добавить свидетельства из CSV-файла", runImport},
     {"export", "выгрузить свидетельства в CSV", runExport},
     {"check", "проверить таблицы и перестроить повреждённые ключи", runCheck},
+    {"print", "записать в PDF печать свидетельства на бланк", runPrint},
+    {"profile", "выгрузить или загрузить настройку печати", runProfile},
+    {"report", "записать в PDF отчёт о выданных документах", runReport},
 };
 
 const Command* findCommand(const QString& name) {
@@ -28,7 +29,8 @@ void printUsage(QTextStream& s) {
          "  --settings ФАЙЛ   файл настроек окон вместо vetdocs.INI\n\n"
          "Команды (vetdocs КОМАНДА --help — подробнее):\n";
     for (const Command& c : kCommands)
-        s << "  " << QString::fromLatin1(c.name).leftJustified(10) << QString::fromUtf8(c.summary) << "\n";
+        s << "  " << QString::fromLatin1(c.name).leftJustified(10) << QString::fromUtf8(c.summary)
+          << "\n";
 }
 
 }  // namespace
@@ -47,23 +49,9 @@ bool isCommandLine(const QStringList& args) {
 
 int runCommandLine(const QStringList& args, CommandIo& io) {
     qsizetype i = 0;
-    for (; i < args.size(); i += 2) {
-        const QString& option = args[i];
-        const bool workdir = option == QLatin1String("--workdir");
-        if (!workdir && option != QLatin1String("--settings")) break;
-        if (i + 1 >= args.size()) {
-            io.err << "Не указано значение параметра " << option << "\n";
-            return CommandSupport::kUsage;
-        }
-        if (workdir) {
-            if (!QFileInfo(args[i + 1]).isDir()) {
-                io.err << "Рабочая папка не найдена: " << args[i + 1] << "\n";
-                return CommandSupport::kFailure;
-            }
-            DataFolder::setWorkFolder(args[i + 1]);
-        } else {
-            SettingsFile::instance().setPath(args[i + 1]);
-        }
+    if (const auto error = applyGlobalOptions(args, i)) {
+        io.err << error->message << "\n";
+        return error->exitCode;
     }
     if (i >= args.size() || args[i] == QLatin1String("--help") || args[i] == QLatin1String("-h")) {
         printUsage(i >= args.size() ? io.err : io.out);

@@ -17,6 +17,9 @@ struct Command {
 int runExport(const QStringList& args, CommandIo& io);
 int runImport(const QStringList& args, CommandIo& io);
 int runCheck(const QStringList& args, CommandIo& io);
+int runPrint(const QStringList& args, CommandIo& io);
+int runProfile(const QStringList& args, CommandIo& io);
+int runReport(const QStringList& args, CommandIo& io);
 
 namespace CommandSupport {
 

@@ -18,26 +18,35 @@ QString normalized(const QString& path) {
     return p;
 }
 
-std::optional<QString> activate(const QString& path) {
+std::optional<QString> refusal(const QString& path) {
     const QString folder = normalized(path);
-    const QString longest = folder + QStringLiteral("licenziy.dat");
-    if (longest.size() > kMaxFileName)
-        return QStringLiteral("Путь к БД слишком длинный (%1 символов): с именем файла он не "
-                              "должен превышать %2 символов.")
-            .arg(folder.size())
-            .arg(kMaxFileName);
+    if (folder.size() + QStringLiteral("licenziy.dat").size() <= kMaxFileName) return std::nullopt;
+    return QStringLiteral(
+               "Путь к БД слишком длинный (%1 символов): с именем файла он не "
+               "должен превышать %2 символов.")
+        .arg(folder.size())
+        .arg(kMaxFileName);
+}
+
+std::optional<QString> activate(const QString& path) {
+    if (auto refused = refusal(path)) return refused;
+    const QString folder = normalized(path);
     Forma3FileName.set(folder.isEmpty() ? QString() : folder + QStringLiteral("forma3.dat"));
-    LicenziyFileName.set(folder.isEmpty() ? QString() : longest);
+    LicenziyFileName.set(folder.isEmpty() ? QString() : folder + QStringLiteral("licenziy.dat"));
     return std::nullopt;
 }
 
-void setWorkFolder(const QString& path) { workFolderPath.set(path); }
+void setWorkFolder(const QString& path) {
+    workFolderPath.set(path);
+}
 
 QString workFolder() {
     const QString p = workFolderPath.get();
     return p.isEmpty() ? QDir::currentPath() : p;
 }
 
-QString workFile(const QString& name) { return QDir(workFolder()).filePath(name + QStringLiteral(".DAT")); }
+QString workFile(const QString& name) {
+    return QDir(workFolder()).filePath(name + QStringLiteral(".DAT"));
+}
 
 }  // namespace DataFolder

@@ -68,7 +68,7 @@ QWidget* owningControl(QWidget* focused) {
 }
 
 QString statusText(const QWidget* control) {
-    return control->property(kStatusText).toString();
+    return control ? control->property(kStatusText).toString() : QString();
 }
 
 void setStatusText(QWidget* control, const QString& text) {

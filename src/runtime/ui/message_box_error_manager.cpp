@@ -17,7 +17,11 @@ bool MessageBoxErrorManager::show(const ErrorMessage& message) {
     }
     const auto icon =
         message.severity == Severity::Fatal ? QMessageBox::Critical : QMessageBox::Warning;
-    auto* box = new QMessageBox(icon, message.title, message.text, QMessageBox::Ok, window());
+    // Owned by the frame, not by the window: a fatal message usually comes
+    // just before its window closes, and must outlive it.
+    QWidget* over = window();
+    auto* box = new QMessageBox(icon, message.title, message.text, QMessageBox::Ok,
+                                over ? over->window() : nullptr);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -63,6 +63,8 @@ WindowHost::WindowHost() {
 void WindowHost::setMdiArea(QMdiArea* area) {
     if (mdiArea_) disconnect(mdiArea_, nullptr, this, nullptr);
     mdiArea_ = area;
+    // Closing a maximised preview must not blow up the small window behind it.
+    if (area) area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     if (area)
         connect(area, &QMdiArea::subWindowActivated, this,
                 [this](QMdiSubWindow* sub) { showActionOf(sub ? sub->widget() : nullptr); });
@@ -74,19 +76,26 @@ QWidget* WindowHost::open(QWidget* window, const QString& section, QSize default
     windows_.removeAll(nullptr);
     windows_.append(window);
     QWidget* frame = window;
+    QMdiSubWindow* sub = nullptr;
     if (mdiArea_) {
-        QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
+        sub = mdiArea_->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowIcon(window->windowIcon());
         new SubWindowCloser(sub, window);
         frame = sub;
     }
+    bool placed = false;
     if (!section.isEmpty()) {
-        WindowPlacement::restore(window, section, defaultSize);
+        placed = WindowPlacement::restore(window, section, defaultSize);
         new PlacementSaver(window, frame, section);
     } else if (defaultSize.isValid()) {
         frame->resize(defaultSize);
     }
     frame->show();
+    // The declared size is the window's own area, inside the child window's
+    // frame and title.
+    if (sub && !placed && defaultSize.isValid() && !sub->isMaximized())
+        sub->resize(defaultSize + sub->size() - window->size());
     // The frame's own choice of place may run past its edge.
     if (mdiArea_ && !frame->isMaximized())
         frame->move(

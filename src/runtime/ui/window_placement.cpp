@@ -60,7 +60,7 @@ QRect fittedInto(const QRect& rect, const QRect& area) {
     return QRect(QPoint(x, y), size);
 }
 
-void restore(QWidget* window, const QString& section, QSize defaultSize, SettingsFile& settings) {
+bool restore(QWidget* window, const QString& section, QSize defaultSize, SettingsFile& settings) {
     QWidget* frame = frameOf(window);
     const auto number = [&](const char* key) {
         bool ok = false;
@@ -77,6 +77,7 @@ void restore(QWidget* window, const QString& section, QSize defaultSize, Setting
         frame->setGeometry(pulledOnto(QRect(QPoint(*x, *y), frame->size()), areasFor(frame)));
     if (settings.value(section, QStringLiteral("Maximized")).toBool())
         frame->setWindowState(frame->windowState() | Qt::WindowMaximized);
+    return width > 0 && height > 0;
 }
 
 void save(const QWidget* window, const QString& section, SettingsFile& settings) {

@@ -14,8 +14,9 @@
 namespace WindowPlacement {
 
 // Sets the placement saved in the section (defaultSize and the place the
-// system chooses when none is saved) before the window is shown.
-void restore(QWidget* window, const QString& section, QSize defaultSize,
+// system chooses when none is saved) before the window is shown. True when a
+// saved size was found.
+bool restore(QWidget* window, const QString& section, QSize defaultSize,
              SettingsFile& settings = SettingsFile::instance());
 void save(const QWidget* window, const QString& section,
           SettingsFile& settings = SettingsFile::instance());

@@ -14,13 +14,19 @@ QMessageBox* askQuestion(QWidget* window, const QString& title, const QString& t
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->setDefaultButton(QMessageBox::Yes);
-    QObject::connect(window, &QObject::destroyed, box, &QWidget::close);
     QPointer<QWidget> asking(window);
-    QObject::connect(box, &QMessageBox::finished, box, [asking, box, answered](int) {
-        if (!asking) return;
-        asking->setEnabled(true);
-        WindowHost::instance().activate(asking);
-        answered(box->clickedButton() == box->button(QMessageBox::Yes));
+    const auto answer =
+        QObject::connect(box, &QMessageBox::finished, box, [asking, box, answered](int) {
+            if (!asking) return;
+            asking->setEnabled(true);
+            WindowHost::instance().activate(asking);
+            answered(box->clickedButton() == box->button(QMessageBox::Yes));
+        });
+    // A window that goes while asking gets no answer: its callback would
+    // run on what is left of it.
+    QObject::connect(window, &QObject::destroyed, box, [box, answer] {
+        QObject::disconnect(answer);
+        box->close();
     });
     window->setEnabled(false);
     box->adjustSize();

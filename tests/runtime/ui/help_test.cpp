@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTextBlock>
 
 #include "runtime/ui/help.h"
 #include "runtime/ui/window_host.h"
@@ -32,6 +33,14 @@ TEST_F(HelpTest, TopicsOfTheProgramArePresent) {
         EXPECT_FALSE(help->toPlainText().contains("Раздел справки не найден")) << topic;
         EXPECT_GT(help->toPlainText().size(), 100) << topic;
     }
+}
+
+TEST_F(HelpTest, TopicsShareOneStyleSheet) {
+    HelpWindow* help = Help::show("Контакты.htm");
+    QTextBlock heading = help->document()->begin();
+    while (heading.isValid() && heading.text() != QStringLiteral("Контакты")) heading = heading.next();
+    ASSERT_TRUE(heading.isValid());
+    EXPECT_EQ(heading.begin().fragment().charFormat().foreground().color(), QColor(0x00, 0x67, 0x3a));
 }
 
 TEST_F(HelpTest, OneHelpWindowShowsEachTopicAskedFor) {

@@ -1,0 +1,17 @@
+#include "data/browse_bd.h"
+
+#include "data/browse_bd_window.h"
+#include "data/procedure_window.h"
+#include "data/schema.h"
+#include "data/selection_controls.h"
+
+void BrowseBD() {
+    auto* window = new BrowseBdWindow(
+        std::make_unique<WindowContext>(QStringLiteral("BrowseBD"), vetdocsSchema()));
+    if (!window->selection().isOpen()) {
+        delete window;  // the tables' message is shown
+        return;
+    }
+    openProcedureWindow(window, QStringLiteral("BrowseBD"), SelectionControls::kBrowseSize);
+    window->setFocus();
+}

@@ -1,0 +1,14 @@
+#include "data/procedure_window.h"
+
+#include "runtime/ui/control_style.h"
+#include "runtime/ui/window_host.h"
+
+QWidget* openProcedureWindow(QWidget* window, const QString& section, QSize clientUnits) {
+    return WindowHost::instance().open(
+        window, section,
+        DialogUnits(window->font()).size(clientUnits.width(), clientUnits.height()));
+}
+
+QFont windowFont(const QString& family, int points) {
+    return QFont(ControlStyle::familyName(family), points);
+}

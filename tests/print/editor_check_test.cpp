@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QSet>
+
+#include "data/forma3.h"
+#include "print/update_nastr_check.h"
+#include "print/update_nastr_sample.h"
+#include "print_fixture.h"
+
+namespace {
+
+std::vector<TextItem> textsOf(const ReportDocument& document) {
+    std::vector<TextItem> texts;
+    for (const PageItem& item : document.pages.at(0).items)
+        if (const auto* text = std::get_if<TextItem>(&item)) texts.push_back(*text);
+    return texts;
+}
+
+const TextItem* find(const std::vector<TextItem>& texts, const QString& text) {
+    for (const TextItem& item : texts)
+        if (item.text == text) return &item;
+    return nullptr;
+}
+
+class PrintCheckTest : public PrintFixture {
+protected:
+    // The profile as the form holds it: moved from the stored one, unsaved.
+    RecordBuffer unsavedProfile() {
+        Profile::readActive(profiles());
+        RecordBuffer profile = profiles().record();
+        profile.setNumber(LAS::AXZ1, profile.number(LAS::AXZ1) + 0.3);
+        profile.setNumber(LAS::AYS22, 91.4);
+        profile.setInteger(LAS::FONTSIZE, 12);
+        return profile;
+    }
+    ReportDocument check(PrintSide side, qint64 number) {
+        return PrintCheck::compose(tables, side, unsavedProfile(), number, QPointF(2, -1));
+    }
+};
+
+TEST_F(PrintCheckTest, PrintsTheCertificateWithTheGivenProfileOverTheBlank) {
+    addCertificate(7);
+    const RecordBuffer profile = unsavedProfile();
+    profiles().record().setNumber(LAS::AXZ1, 1);  // what the caller's buffer holds
+    const ReportDocument document =
+        PrintCheck::compose(tables, PrintSide::Certificate, profile, 7, QPointF(2, -1));
+    ASSERT_EQ(document.pages.size(), 1u);
+    EXPECT_EQ(document.pages[0].underlay.size(), QSize(1190, 1684));
+    const auto texts = textsOf(document);
+    const TextItem* z1 = find(texts, "Z1");
+    ASSERT_TRUE(z1);
+    EXPECT_NEAR(z1->rect.left(), profile.number(LAS::AXZ1) + 2, 1e-9);
+    EXPECT_NEAR(z1->rect.top(), profile.number(LAS::AYZ1) - 1, 1e-9);
+    EXPECT_DOUBLE_EQ(z1->font.pointSizeF(), 12);
+    // Neither the stored profile nor the caller's buffer was touched.
+    EXPECT_DOUBLE_EQ(profiles().record().number(LAS::AXZ1), 1);
+    Profile::readActive(profiles());
+    EXPECT_NEAR(profiles().record().number(LAS::AXZ1), profile.number(LAS::AXZ1) - 0.3, 1e-9);
+}
+
+TEST_F(PrintCheckTest, TheBackSideComesOverThePictureOfTheBack) {
+    addCertificate(7);
+    const ReportDocument document = check(PrintSide::BackSide, 7);
+    EXPECT_EQ(document.pages.at(0).underlay.size(), QSize(1256, 1684));
+    const auto texts = textsOf(document);
+    EXPECT_EQ(texts.size(), 42u);
+    ASSERT_TRUE(find(texts, "S223"));
+    EXPECT_NEAR(find(texts, "S223")->rect.top(), 91.4 - 1, 1e-9);
+}
+
+// Every value of the side printed whole, at the profile's 12 points.
+void expectWholeSampleTexts(const std::vector<TextItem>& texts, size_t count) {
+    const RecordBuffer sample = sampleCertificate();
+    QSet<QString> whole{QStringLiteral("05"), QStringLiteral("24")};  // day and year
+    for (const Field& field : FR3::layout().fields())
+        if (field.type == FieldType::String) whole.insert(sample.text(field.index));
+    EXPECT_EQ(texts.size(), count);
+    for (const TextItem& item : texts) {
+        EXPECT_FALSE(item.text.trimmed().isEmpty());
+        EXPECT_TRUE(whole.contains(item.text)) << item.text.toStdString() << " is cut";
+    }
+}
+
+TEST_F(PrintCheckTest, WithoutACertificateAtHandASampleFillsEveryValue) {
+    addCertificate(7);
+    for (const qint64 number : {0, 8}) {
+        SCOPED_TRACE(number);
+        const auto front = textsOf(check(PrintSide::Certificate, number));
+        expectWholeSampleTexts(front, 40);
+        const TextItem* z1 = find(front, sampleCertificate().text(FR3::Z1));
+        ASSERT_TRUE(z1);
+        EXPECT_NEAR(z1->rect.left(), unsavedProfile().number(LAS::AXZ1) + 2, 1e-9);
+        expectWholeSampleTexts(textsOf(check(PrintSide::BackSide, number)), 42);
+    }
+}
+
+TEST_F(PrintCheckTest, NoActiveDataFolderMeansTheSampleAndNoFileMade) {
+    tables.relate(u"FORMA3").close();
+    DataFolder::activate({});
+    const auto texts = textsOf(check(PrintSide::Certificate, 7));
+    EXPECT_TRUE(find(texts, sampleCertificate().text(FR3::S2)));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("forma3.dat")));
+    ASSERT_FALSE(DataFolder::activate(data.folder()));
+    ASSERT_TRUE(tables.relate(u"FORMA3").open());
+}
+
+}  // namespace
