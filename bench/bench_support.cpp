@@ -1,10 +1,14 @@
 #include "bench_support.h"
 
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <memory>
 #include <random>
 
 #include "data/forma3.h"
@@ -14,6 +18,11 @@
 #include "runtime/storage/table_access.h"
 
 using namespace Qt::StringLiterals;
+
+// Outside any namespace, as Qt's resource initialiser must be called.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace {
 
@@ -188,6 +197,21 @@ QString certificateFolder(int count) {
     if (!built) qFatal("cannot fill %s", qPrintable(building));
     if (!QDir().rename(building, folder)) QDir(building).removeRecursively();  // built meanwhile
     return folder;
+}
+
+int runBenchmarks(int argc, char** argv, QtNeed need) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QGuiApplication> app;
+    if (need == QtNeed::Widgets) {
+        initResources();
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace BenchSupport

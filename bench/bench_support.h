@@ -23,4 +23,12 @@ TableDef forma3At(const QString& path);
 // treat it as read-only and copy it to change it.
 QString certificateFolder(int count);
 
+// What the measured code needs of Qt: a GUI application for fonts and PDF
+// writing, or a widget application, with the program's pictures and icons,
+// for windows. Either runs on the offscreen platform, without a display.
+enum class QtNeed { Gui, Widgets };
+
+// The main() of a benchmark program.
+int runBenchmarks(int argc, char** argv, QtNeed need);
+
 }  // namespace BenchSupport

@@ -116,12 +116,6 @@ BENCHMARK(BM_DragTheThumbToTheMiddle)->UseManualTime()->Unit(benchmark::kMillise
 
 }  // namespace
 
-// Widgets need an application; no display is used.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv, BenchSupport::QtNeed::Widgets);
 }

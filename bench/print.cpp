@@ -77,13 +77,6 @@ BENCHMARK(BM_ThreeSidesToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// The preview is a widget: a widget application on the offscreen platform.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Q_INIT_RESOURCE(resources);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv, BenchSupport::QtNeed::Widgets);
 }

@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -183,13 +182,6 @@ BENCHMARK(BM_MemoryOfTheOpenRegister)->Iterations(1)->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-// Widgets need an application; no display is used.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Q_INIT_RESOURCE(resources);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv, BenchSupport::QtNeed::Widgets);
 }

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "bench_support.h"
 #include "runtime/report/page_renderer.h"
 #include "runtime/report/report_pass.h"
 
@@ -188,12 +188,6 @@ BENCHMARK(BM_CertificateComposeAndPdf)->Arg(1)->Arg(3)->Unit(benchmark::kMillise
 
 }  // namespace
 
-// Fonts and PDF writing need a GUI application; no display is used.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv, BenchSupport::QtNeed::Gui);
 }

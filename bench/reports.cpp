@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "bench_support.h"
@@ -116,12 +115,6 @@ BENCHMARK(BM_RegisterReportAllToFirstPage)->Unit(benchmark::kMillisecond)->Itera
 
 }  // namespace
 
-// Fonts and PDF writing need a GUI application; no display is used.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv, BenchSupport::QtNeed::Gui);
 }

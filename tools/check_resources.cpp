@@ -12,7 +12,9 @@
 #include <QTextStream>
 
 #include "check/back_alignment.h"
+#include "check/editor_alignment.h"
 #include "check/help_links.h"
+#include "check/print_alignment.h"
 
 namespace {
 
@@ -22,11 +24,18 @@ struct Picture {
 };
 
 constexpr Picture kPictures[] = {
-    {":/pictures/Forma2F.jpg", {595, 842}},     {":/pictures/Forma2F@2x.jpg", {1190, 1684}},
-    {":/pictures/Forma2_2F.jpg", {628, 842}},   {":/pictures/Forma2_2F@2x.jpg", {1256, 1684}},
-    {":/pictures/Forma2_zast.jpg", {282, 333}}, {":/pictures/L_g.jpg", {22, 842}},
-    {":/pictures/L_v.jpg", {810, 27}},          {":/pictures/fon_nnn.jpg", {14, 14}},
+    {":/pictures/Forma2F.jpg", {595, 842}},
+    {":/pictures/Forma2F@2x.jpg", {1190, 1684}},
+    {":/pictures/Forma2_2F.jpg", {628, 842}},
+    {":/pictures/Forma2_2F@2x.jpg", {1256, 1684}},
+    {":/pictures/Forma2_zast.jpg", {282, 333}},
+    {":/pictures/L_g.jpg", {22, 842}},
+    {":/pictures/L_v.jpg", {810, 27}},
+    {":/pictures/fon_nnn.jpg", {14, 14}},
     {":/pictures/fon_b.jpg", {14, 14}},
+    {":/pictures/Forma2F_print.jpg", {1240, 1754}},
+    {":/pictures/Forma2_2F_print.jpg", {1240, 1754}},
+    {":/pictures/Forma2_2F_nastr.jpg", {1380, 1232}},
 };
 
 // Every icon a window asks for by name.
@@ -78,6 +87,23 @@ QStringList checkBack() {
     return faults;
 }
 
+QStringList checkOthers() {
+    const struct {
+        const char* alias;
+        QStringList (*check)(const QImage&);
+    } checks[] = {
+        {":/pictures/Forma2F_print.jpg", checkPrintFront},
+        {":/pictures/Forma2_2F_print.jpg", checkPrintBack},
+        {":/pictures/Forma2_2F_nastr.jpg", checkEditorBack},
+    };
+    QStringList faults;
+    for (const auto& check : checks) {
+        for (const QString& fault : check.check(QImage(QLatin1String(check.alias))))
+            faults << QLatin1String(check.alias) + QStringLiteral(": ") + fault;
+    }
+    return faults;
+}
+
 bool writeOverlays(const QString& folder) {
     const QDir dir(folder);
     return dir.mkpath(QStringLiteral(".")) &&
@@ -92,8 +118,8 @@ bool writeOverlays(const QString& folder) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const QStringList faults =
-        checkPictures() + checkIcons() + checkBack() + checkHelpLinks(QStringLiteral(":/help"));
+    const QStringList faults = checkPictures() + checkIcons() + checkBack() + checkOthers() +
+                               checkHelpLinks(QStringLiteral(":/help"));
     for (const QString& fault : faults)
         out << fault << "\n";
     const QStringList args = app.arguments();

@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "art/blank_sides.h"
+#include "art/editor_back.h"
 #include "art/icons.h"
+#include "art/print_pictures.h"
 #include "art/rulers.h"
 #include "art/tiles.h"
 
@@ -44,6 +46,9 @@ bool drawPictures(const QDir& folder, QTextStream& err) {
         {"Forma2F@2x.jpg", [] { return BlankSides::drawFront(2); }, kPictureQuality},
         {"Forma2_2F.jpg", [] { return BlankSides::drawBack(1); }, kPictureQuality},
         {"Forma2_2F@2x.jpg", [] { return BlankSides::drawBack(2); }, kPictureQuality},
+        {"Forma2F_print.jpg", PrintPictures::drawFront, kPictureQuality},
+        {"Forma2_2F_print.jpg", PrintPictures::drawBack, kPictureQuality},
+        {"Forma2_2F_nastr.jpg", EditorBack::draw, kPictureQuality},
         {"Forma2_zast.jpg", BlankSides::drawMiniature, kPictureQuality},
         {"L_g.jpg", Rulers::drawVertical, kPictureQuality},
         {"L_v.jpg", Rulers::drawHorizontal, kPictureQuality},

@@ -11,10 +11,10 @@
 #include "app/edit_actions.h"
 #include "app/printer_setup.h"
 #include "app/procedures.h"
-#include "data/procedure_window.h"
 #include "runtime/ui/control_style.h"
 #include "runtime/ui/dialog_units.h"
 #include "runtime/ui/help.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/window_host.h"
 #include "runtime/ui/window_placement.h"
 
@@ -50,8 +50,7 @@ MainFrame::MainFrame() : mdiArea_(new QMdiArea(this)) {
     buildMenus();
     buildToolBar();
     buildStatusBar();
-    const DialogUnits units(font());
-    WindowPlacement::restore(this, kSection, units.size(kSize.width(), kSize.height()));
+    WindowPlacement::restore(this, kSection, DialogUnits(font()).size(kSize));
 }
 
 MainFrame::~MainFrame() {
@@ -68,7 +67,7 @@ QAction* MainFrame::makeAction(const QString& text, const QString& icon,
 }
 
 void MainFrame::buildMenus() {
-    QFont menuFont(ControlStyle::familyName(QStringLiteral("Times New Roman CYR")), 9);
+    const QFont menuFont = windowFont(QStringLiteral("Times New Roman CYR"), 9);
     menuBar()->setFont(menuFont);
     for (const FrameMenu& def : frameMenus()) {
         QMenu* menu = menuBar()->addMenu(def.title);

@@ -14,8 +14,8 @@
 #include "app/main_frame.h"
 #include "app/procedures.h"
 #include "app/tooltip_time.h"
-#include "data/procedure_window.h"
 #include "runtime/ui/help.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/settings_file.h"
 
 namespace {

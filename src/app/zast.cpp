@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "data/procedure_window.h"
 #include "runtime/ui/control_builder.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/wallpaper.h"
 
 namespace {

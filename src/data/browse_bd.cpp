@@ -1,9 +1,9 @@
 #include "data/browse_bd.h"
 
 #include "data/browse_bd_window.h"
-#include "data/procedure_window.h"
 #include "data/schema.h"
 #include "data/selection_controls.h"
+#include "runtime/ui/procedure_window.h"
 
 void BrowseBD() {
     auto* window = new BrowseBdWindow(

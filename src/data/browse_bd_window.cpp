@@ -8,12 +8,12 @@
 #include <QPushButton>
 
 #include "data/config.h"
-#include "data/procedure_window.h"
 #include "data/ridgen.h"
 #include "data/selection_controls.h"
 #include "data/update_bd.h"
 #include "runtime/ui/control_builder.h"
 #include "runtime/ui/help.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/wallpaper.h"
 #include "runtime/ui/window_host.h"
 

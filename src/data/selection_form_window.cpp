@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "data/procedure_window.h"
 #include "data/selection_controls.h"
 #include "runtime/ui/control_builder.h"
 #include "runtime/ui/help.h"
 #include "runtime/ui/input_notice.h"
+#include "runtime/ui/procedure_window.h"
 
 SelectionFormWindow::SelectionFormWindow(WindowContext& context,
                                          std::unique_ptr<ProcedureScope> scope,

@@ -1,9 +1,9 @@
 #include "data/update_bd.h"
 
-#include "data/procedure_window.h"
 #include "data/selection_controls.h"
 #include "data/selection_form_window.h"
 #include "data/selection_forms.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/window_host.h"
 
 namespace {

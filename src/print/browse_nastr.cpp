@@ -1,9 +1,9 @@
 #include "print/browse_nastr.h"
 
-#include "data/procedure_window.h"
 #include "data/schema.h"
 #include "print/browse_nastr_layout.h"
 #include "print/browse_nastr_window.h"
+#include "runtime/ui/procedure_window.h"
 
 void BrowseNastr() {
     auto* window = new BrowseNastrWindow(

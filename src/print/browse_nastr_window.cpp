@@ -9,12 +9,12 @@
 #include <QTableView>
 
 #include "data/last.h"
-#include "data/procedure_window.h"
 #include "print/browse_nastr_layout.h"
 #include "print/update_nastr.h"
 #include "runtime/ui/browse_table_source.h"
 #include "runtime/ui/control_builder.h"
 #include "runtime/ui/help.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/wallpaper.h"
 #include "runtime/ui/window_host.h"
 

@@ -23,9 +23,11 @@ struct Procedure {
     const char* blank;  // the blank's picture, shown under the preview
 };
 
-constexpr Procedure kCertificate{PrintSide::Certificate, "Print_F2", ":/pictures/Forma2F@2x.jpg"};
-constexpr Procedure kCounterfoil{PrintSide::Counterfoil, "Print_F23", ":/pictures/Forma2F@2x.jpg"};
-constexpr Procedure kBackSide{PrintSide::BackSide, "Print_F22", ":/pictures/Forma2_2F@2x.jpg"};
+constexpr Procedure kCertificate{PrintSide::Certificate, "Print_F2",
+                                 ":/pictures/Forma2F_print.jpg"};
+constexpr Procedure kCounterfoil{PrintSide::Counterfoil, "Print_F23",
+                                 ":/pictures/Forma2F_print.jpg"};
+constexpr Procedure kBackSide{PrintSide::BackSide, "Print_F22", ":/pictures/Forma2_2F_print.jpg"};
 
 const QString kWallpaper = QStringLiteral(":/pictures/fon_nnn.jpg");
 

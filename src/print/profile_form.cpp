@@ -44,11 +44,6 @@ bool ProfileForm::save() {
     return true;
 }
 
-void ProfileForm::recall(int field) {
-    const RecordBuffer& saved = context_.history().last(kProcedure, LAS::layout());
-    record().setValue(field, saved.value(field));
-}
-
 ProfileForm::Range ProfileForm::boxRange(const ControlDef& box) {
     if (box.maximum > box.minimum) return {double(box.minimum), double(box.maximum)};
     const Profile::Range range = Profile::positionRange(LAS::layout().indexOf(box.use));

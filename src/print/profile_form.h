@@ -17,8 +17,8 @@
 class ProfileForm {
 public:
     static inline const QString kProcedure = QStringLiteral("UpdateNastr");
-    // Positions are calibrated to a tenth of a millimetre.
-    static constexpr int kDecimals = 1;
+    // Positions are calibrated to a tenth of a millimetre, the place their
+    // fields keep.
     static constexpr double kStep = 0.1;
 
     explicit ProfileForm(WindowContext& context);
@@ -47,11 +47,9 @@ public:
     QString takeFont(const std::optional<QFont>& chosen);
 
     // Writes the buffer over the active profile and keeps it as the history
-    // of this list window; false after the table's message.
+    // of this list window, for the history key; false after the table's
+    // message.
     bool save();
-    // The history key: the field's value when a profile was last saved from
-    // this list window (blank before the first save).
-    void recall(int field);
 
     // What a position box may hold: the range its row gives, or else
     // everything the field holds.

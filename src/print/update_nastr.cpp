@@ -1,9 +1,9 @@
 #include "print/update_nastr.h"
 
-#include "data/procedure_window.h"
 #include "print/profile_form.h"
 #include "print/update_nastr_layout.h"
 #include "print/update_nastr_window.h"
+#include "runtime/ui/procedure_window.h"
 
 void UpdateNastr(WindowContext& context, std::function<void(Response)> done) {
     auto scope = std::make_unique<ProcedureScope>(context, ProfileForm::kProcedure);

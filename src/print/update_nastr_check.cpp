@@ -17,8 +17,8 @@ namespace PrintCheck {
 namespace {
 
 QImage blankOf(PrintSide side) {
-    return QImage(side == PrintSide::BackSide ? QStringLiteral(":/pictures/Forma2_2F@2x.jpg")
-                                              : QStringLiteral(":/pictures/Forma2F@2x.jpg"));
+    return QImage(side == PrintSide::BackSide ? QStringLiteral(":/pictures/Forma2_2F_print.jpg")
+                                              : QStringLiteral(":/pictures/Forma2F_print.jpg"));
 }
 
 // The one page of a certificate that is not in any table.

@@ -203,7 +203,7 @@ std::vector<ControlDef> frontPage() {
 
 std::vector<ControlDef> backPage() {
     std::vector<ControlDef> page{
-        {.kind = ControlKind::Image, .label = "?Image:2", .at = {9, 24, 431, 400}, .image = ":/pictures/Forma2_2F@2x.jpg"},
+        {.kind = ControlKind::Image, .label = "?Image:2", .at = {9, 24, 431, 400}, .image = ":/pictures/Forma2_2F_nastr.jpg"},
         text("?HeadY:2", {407, 107}, "Y", kHead),
     };
     int column = 0;

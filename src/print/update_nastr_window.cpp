@@ -12,13 +12,14 @@
 #include <QTimer>
 
 #include "data/last.h"
-#include "data/procedure_window.h"
+#include "print/update_nastr_boxes.h"
 #include "print/update_nastr_check.h"
 #include "print/update_nastr_layout.h"
 #include "runtime/ui/control_builder.h"
 #include "runtime/ui/control_style.h"
 #include "runtime/ui/focus_highlight.h"
 #include "runtime/ui/help.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/wallpaper.h"
 
 namespace {
@@ -38,12 +39,10 @@ UpdateNastrWindow::UpdateNastrWindow(WindowContext& context, std::unique_ptr<Pro
     setFont(windowFont(QStringLiteral("Arial CYR"), 8));
     setWallpaper(this, QStringLiteral(":/pictures/fon_nnn.jpg"));
     controls_ = buildControls(UpdateNastrLayout::controls(), this);
-    // The boxes come after the binding: they keep their record fields
-    // themselves, to a tenth of a millimetre.
+    addPositionBoxes(*controls_, UpdateNastrLayout::positions());
     binding_ = new FormBinding(*controls_, form_->record());
-    boxes_ = new PositionBoxes(*controls_, form_->record(), UpdateNastrLayout::positions());
     binding_->load();
-    boxes_->load();
+    historyKey_ = new HistoryKey(this, *binding_, context.history(), ProfileForm::kProcedure);
     FocusHighlight::keepFont(controls_->control(kTypeface));
     showFont();
     QWidget* first = controls_->control(QStringLiteral("?LAS:NAME"));
@@ -72,9 +71,11 @@ void UpdateNastrWindow::connectEvents() {
     onClick("?Cancel", &QWidget::close);
     onClick("?Font", &UpdateNastrWindow::chooseFont);
     onClick("?Check", &UpdateNastrWindow::checkPrint);
-    connect(binding_, &FormBinding::accepted, this, [this](const QString& label) {
+    const auto sizeChanged = [this](const QString& label) {
         if (label == kFontSize) showFont();
-    });
+    };
+    connect(binding_, &FormBinding::accepted, this, sizeChanged);
+    connect(binding_, &FormBinding::recalled, this, sizeChanged);
     connect(controls_->control<QSpinBox>(kFontSize), &QSpinBox::editingFinished, this,
             &UpdateNastrWindow::showFont);
     // Leaving the sample puts back the font it had when it got the focus:
@@ -85,13 +86,9 @@ void UpdateNastrWindow::connectEvents() {
             if (old == controls_->control(kTypeface)) drawSample();
         },
         Qt::QueuedConnection);
-    const auto shortcut = [this](QKeyCombination keys, auto slot) {
-        auto* key = new QShortcut(QKeySequence(keys), this);
-        key->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(key, &QShortcut::activated, this, slot);
-    };
-    shortcut(Qt::CTRL | Qt::Key_H, &UpdateNastrWindow::recallFocused);
-    shortcut(Qt::CTRL | Qt::Key_P, &UpdateNastrWindow::checkPrint);
+    auto* printKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    printKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(printKey, &QShortcut::activated, this, &UpdateNastrWindow::checkPrint);
 }
 
 // The caption names the print font and the typeface entry shows it.
@@ -147,27 +144,10 @@ PrintSide UpdateNastrWindow::sideInView() const {
                : PrintSide::Certificate;
 }
 
-bool UpdateNastrWindow::recallFocused() {
-    QWidget* focused = QApplication::focusWidget();
-    if (!focused || !isAncestorOf(focused)) return false;
-    if (const int field = boxes_->fieldOf(focused); field >= 0) {
-        form_->recall(field);
-        boxes_->load(field);
-        return true;
-    }
-    const QString label = binding_->labelOf(focused);
-    const int field = binding_->fieldOf(label);
-    if (field < 0) return false;
-    form_->recall(field);
-    binding_->load(label);
-    if (label == kFontSize) showFont();
-    return true;
-}
-
 bool UpdateNastrWindow::toolbarAction(ToolbarAction action) {
     switch (action) {
         case ToolbarAction::History:
-            return recallFocused();
+            return historyKey_->recallFocused();
         case ToolbarAction::Help:
             Help::show(kHelpTopic);
             return true;

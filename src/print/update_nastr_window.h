@@ -9,11 +9,11 @@
 
 #include "print/print_layout.h"
 #include "print/profile_form.h"
-#include "print/update_nastr_boxes.h"
 #include "runtime/report/report_preview.h"
 #include "runtime/ui/change_guard.h"
 #include "runtime/ui/control_set.h"
 #include "runtime/ui/form_binding.h"
+#include "runtime/ui/history_key.h"
 #include "runtime/ui/toolbar_client.h"
 #include "runtime/ui/window_context.h"
 
@@ -31,7 +31,6 @@ public:
 
     ControlSet& controls() { return *controls_; }
     ProfileForm& form() { return *form_; }
-    PositionBoxes& boxes() { return *boxes_; }
     ChangeGuard& guard() { return *guard_; }
     QFontDialog* fontDialog() const { return fontDialog_; }
     ReportPreview* checkPreview() const { return checkPreview_; }
@@ -41,8 +40,6 @@ public:
     // "[Проверить печать]" (Ctrl+P): the side in view printed with the
     // profile as it stands, in a preview over the blank.
     void checkPrint();
-    // Ctrl+H in the focused box or entry.
-    bool recallFocused();
 
     bool toolbarAction(ToolbarAction action) override;
 
@@ -64,7 +61,7 @@ private:
     std::function<void(Response)> done_;
     ControlSet* controls_;
     FormBinding* binding_;
-    PositionBoxes* boxes_;
+    HistoryKey* historyKey_;
     ChangeGuard* guard_;
     FontSpec sample_;  // the print font as last shown
     QPointer<QFontDialog> fontDialog_;

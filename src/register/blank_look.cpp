@@ -5,29 +5,15 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
-#include <QStyleOptionComplex>
 #include <algorithm>
+
+#include "runtime/ui/compact_style.h"
 
 namespace BlankLook {
 
 namespace {
 
 constexpr int kFillOpacity = 190;
-
-// A combo box whose entry field takes its whole height: the style's frame
-// margins would leave too little room for a line of text.
-class CompactComboStyle : public QProxyStyle {
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                         const QWidget* widget) const override {
-        if (control != CC_ComboBox || sub != SC_ComboBoxEditField)
-            return QProxyStyle::subControlRect(control, option, sub, widget);
-        const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
-        const QRect box = option->rect;
-        return QRect(box.left() + 1, box.top(), arrow.left() - box.left() - 1, box.height());
-    }
-};
 
 // Moves the line's baseline so that the letters, from the top of the
 // capitals to the bottom of the descenders, sit in the middle of the box.
@@ -111,7 +97,7 @@ void hideCoveredCaptions(ControlSet& controls) {
 }
 
 void apply(ControlSet& controls) {
-    auto* comboStyle = new CompactComboStyle;
+    auto* comboStyle = new CompactStyle;
     comboStyle->setParent(controls.window());
     for (const ControlDef& def : controls.defs()) {
         QWidget* control = controls.control(def.label);

@@ -1,10 +1,10 @@
 #include "register/browse_formf2.h"
 
-#include "data/procedure_window.h"
 #include "data/schema.h"
 #include "register/browse_formf2_layout.h"
 #include "register/browse_formf2_window.h"
 #include "register/update_forma2.h"
+#include "runtime/ui/procedure_window.h"
 
 void BrowseFormf2() {
     auto context = std::make_unique<WindowContext>(RegisterModel::kProcedure, vetdocsSchema());

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "data/procedure_window.h"
 #include "data/shared_values.h"
 #include "print/print_procedures.h"
 #include "register/browse_formf2_layout.h"
@@ -14,6 +13,7 @@
 #include "runtime/ui/control_builder.h"
 #include "runtime/ui/control_style.h"
 #include "runtime/ui/help.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/wallpaper.h"
 #include "runtime/ui/window_host.h"
 

@@ -2,14 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -24,9 +19,9 @@
 #include "runtime/ui/control_style.h"
 #include "runtime/ui/help.h"
 #include "runtime/ui/input_notice.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/wallpaper.h"
 #include "runtime/ui/window_host.h"
-#include "runtime/ui/window_placement.h"
 
 namespace {
 
@@ -74,19 +69,6 @@ std::optional<CharacterCounter::Key> typedKey(const QEvent* event) {
     }
 }
 
-// The blank is taller than many screens, and a size saved on a larger one
-// may not fit either: the window is shrunk to the room there is and scrolls
-// the blank inside.
-void keepWithinReach(QWidget* frame) {
-    QRect room;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame); sub && sub->mdiArea())
-        room = sub->mdiArea()->viewport()->rect();
-    else if (frame->screen())
-        room = frame->screen()->availableGeometry();
-    if (!room.isEmpty() && !frame->isMaximized())
-        frame->setGeometry(WindowPlacement::fittedInto(frame->geometry(), room));
-}
-
 }  // namespace
 
 UpdateForma2Window::UpdateForma2Window(std::unique_ptr<CertificateForm> form,
@@ -106,11 +88,10 @@ UpdateForma2Window::UpdateForma2Window(std::unique_ptr<CertificateForm> form,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
 
-    canvas_->setFont(QFont(ControlStyle::familyName(QStringLiteral("Arial CYR")), 8));
+    canvas_->setFont(windowFont(QStringLiteral("Arial CYR"), 8));
     setWallpaper(canvas_, kWallpaper);
     controls_ = buildControls(UpdateForma2Layout::controls(), canvas_);
-    canvas_->setFixedSize(controls_->units().size(UpdateForma2Layout::kClientSize.width(),
-                                                  UpdateForma2Layout::kClientSize.height()));
+    canvas_->setFixedSize(controls_->units().size(UpdateForma2Layout::kClientSize));
     BlankLook::apply(*controls_);
     useSerif(controls_->control(QStringLiteral("?BUTTON7")));
     canvas_->setFocusOrder(controls_, UpdateForma2Layout::focusOrder());
@@ -154,27 +135,6 @@ void UpdateForma2Window::connectEvents() {
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusMoved(now); });
     watchTypedKeys();
-    tellWhenFull();
-}
-
-// An entry takes no more characters than its picture shows; a key or a
-// paste that would go past that is answered rather than dropped unseen.
-void UpdateForma2Window::tellWhenFull() {
-    for (const QString& label : binding_->labels()) {
-        QWidget* control = controls_->control(label);
-        auto* line = qobject_cast<QLineEdit*>(control);
-        if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
-        if (!line) continue;
-        connect(line, &QLineEdit::inputRejected, control, [control, line] {
-            // A refused character has its own message from the validator.
-            if (line->text().size() < line->maxLength()) return;
-            InputNotice::show(
-                control,
-                QStringLiteral("Здесь помещается не более %1 знаков — лишнее не принято")
-                    .arg(line->maxLength()),
-                false);
-        });
-    }
 }
 
 // The issue date and the counted lines follow the focus and every key.
@@ -189,7 +149,7 @@ void UpdateForma2Window::watchTypedKeys() {
 void UpdateForma2Window::open() {
     form_->context().setWindow(this);
     WindowHost& host = WindowHost::instance();
-    keepWithinReach(host.open(this, CertificateForm::kProcedure));
+    host.open(this, CertificateForm::kProcedure);
     host.setWindowAction(this, form_->actionMessage());
     showAdditionalLines();
     controls_->control(QStringLiteral("?FR3:NFORM"))->setFocus(Qt::OtherFocusReason);

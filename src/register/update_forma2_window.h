@@ -52,7 +52,6 @@ private:
     void bindProgramValues();
     void connectEvents();
     void watchTypedKeys();
-    void tellWhenFull();
     void showPrintFont();
     void showAdditionalLines();
     void accepted(const QString& label);

@@ -3,31 +3,17 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/command_line.h"
 #include "data/data_folder.h"
+#include "support/command_runner.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
 
 class CommandLine : public ::testing::Test {
 protected:
     void TearDown() override { DataFolder::setWorkFolder({}); }
 
-    Result run(QStringList args) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        CommandIo io{outStream, errStream};
-        const int code = runCommandLine(QStringList{QStringLiteral("--workdir"), work.path()} + args, io);
-        outStream.flush();
-        errStream.flush();
-        return {code, out, err};
-    }
+    CommandResult run(const QStringList& args) { return runCommand(work.path(), args); }
     QString writeFile(const QString& name, const QString& text) {
         QFile f(work.file(name));
         f.open(QIODevice::WriteOnly);
@@ -39,18 +25,18 @@ protected:
         f.open(QIODevice::ReadOnly);
         return QString::fromUtf8(f.readAll());
     }
-    Result import(const QString& csv) {
+    CommandResult import(const QString& csv) {
         return run({QStringLiteral("import"), QStringLiteral("--data"), data.path(),
                     writeFile(QStringLiteral("in.csv"), csv)});
     }
-    Result exportCsv(const QString& order = QStringLiteral("stored")) {
+    CommandResult exportCsv(const QString& order = QStringLiteral("stored")) {
         return run({QStringLiteral("export"), QStringLiteral("--data"), data.path(),
                     QStringLiteral("--order"), order});
     }
     QStringList exportedLines(const QString& order = QStringLiteral("stored")) {
-        const Result r = exportCsv(order);
+        const CommandResult r = exportCsv(order);
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
-        return r.out.split(u'\n', Qt::SkipEmptyParts);
+        return r.lines();
     }
 
     TempFolder work;
@@ -66,11 +52,12 @@ const QString kThree = QStringLiteral(
 }  // namespace
 
 TEST_F(CommandLine, ImportThenExportKeepsEveryValueAndPrimesTheRest) {
-    const Result imported = import(kThree);
+    const CommandResult imported = import(kThree);
     ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
     const QStringList lines = exportedLines();
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("NLIC,CHEK,COMMENT,OPIS,NFORM,DAY,MES,GOD,DATAV,Z1")));
+    EXPECT_TRUE(
+        lines[0].startsWith(QStringLiteral("NLIC,CHEK,COMMENT,OPIS,NFORM,DAY,MES,GOD,DATAV,Z1")));
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",P1,P2,P3,P4")));
     // Blank status in the file stays blank; missing columns get start values.
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral(",,,,3,,,,15.07.2024,")));
@@ -88,7 +75,8 @@ TEST_F(CommandLine, OrdersFollowTheNumberAndDateKeys) {
     ASSERT_EQ(import(kThree).code, 0);
     auto numbers = [](const QStringList& lines) {
         QStringList n;
-        for (const QString& l : lines.mid(1)) n << l.section(u',', 4, 4);
+        for (const QString& l : lines.mid(1))
+            n << l.section(u',', 4, 4);
         return n;
     };
     EXPECT_EQ(numbers(exportedLines(QStringLiteral("stored"))),
@@ -102,7 +90,8 @@ TEST_F(CommandLine, OrdersFollowTheNumberAndDateKeys) {
 TEST_F(CommandLine, ExportToAFile) {
     ASSERT_EQ(import(kThree).code, 0);
     const QString file = work.file(QStringLiteral("out.csv"));
-    const Result r = run({QStringLiteral("export"), QStringLiteral("--data"), data.path(), file});
+    const CommandResult r =
+        run({QStringLiteral("export"), QStringLiteral("--data"), data.path(), file});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(readFile(file), exportCsv().out);
 }
@@ -126,7 +115,7 @@ TEST_F(CommandLine, ImportIsAllOrNothingAndNamesLineAndField) {
         {"NFORM,S2\n1\n", "строка 2"},
     };
     for (const Case& c : cases) {
-        const Result r = import(QString::fromUtf8(c.csv));
+        const CommandResult r = import(QString::fromUtf8(c.csv));
         EXPECT_NE(r.code, 0) << c.csv;
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mentions))) << r.err.toStdString();
         EXPECT_EQ(exportedLines().size(), 2) << c.csv;  // still only the first certificate
@@ -152,15 +141,15 @@ TEST_F(CommandLine, UsageErrorsAreClearAndChangeNothing) {
         {{QStringLiteral("export")}, "--data"},
         {{QStringLiteral("export"), QStringLiteral("--data"), missing}, "не найдена"},
         {{QStringLiteral("export"), QStringLiteral("--data"), data.path()}, "forma3.dat"},
-        {{QStringLiteral("export"), QStringLiteral("--data"), data.path(), QStringLiteral("--order"),
-          QStringLiteral("size")},
+        {{QStringLiteral("export"), QStringLiteral("--data"), data.path(),
+          QStringLiteral("--order"), QStringLiteral("size")},
          "size"},
         {{QStringLiteral("import"), QStringLiteral("--data"), data.path()}, "CSV"},
         {{QStringLiteral("import"), QStringLiteral("--data"), data.path(), missing}, "nowhere"},
         {{QStringLiteral("export"), QStringLiteral("--bogus")}, "bogus"},
     };
     for (const Case& c : cases) {
-        const Result r = run(c.args);
+        const CommandResult r = run(c.args);
         EXPECT_NE(r.code, 0) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mentions)))
             << c.args.join(u' ').toStdString() << ": " << r.err.toStdString();
@@ -170,15 +159,16 @@ TEST_F(CommandLine, UsageErrorsAreClearAndChangeNothing) {
 
 TEST_F(CommandLine, EveryCommandHasHelp) {
     for (const char* command : {"import", "export", "check"}) {
-        const Result r = run({QString::fromLatin1(command), QStringLiteral("--help")});
+        const CommandResult r = run({QString::fromLatin1(command), QStringLiteral("--help")});
         EXPECT_EQ(r.code, 0) << command;
-        EXPECT_TRUE(r.out.contains(QStringLiteral("vetdocs ") + QString::fromLatin1(command))) << command;
+        EXPECT_TRUE(r.out.contains(QStringLiteral("vetdocs ") + QString::fromLatin1(command)))
+            << command;
     }
 }
 
 TEST_F(CommandLine, CheckCountsEveryExistingTableAndCreatesNothing) {
     ASSERT_EQ(import(kThree).code, 0);
-    const Result r = run({QStringLiteral("check"), QStringLiteral("--data"), data.path()});
+    const CommandResult r = run({QStringLiteral("check"), QStringLiteral("--data"), data.path()});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("forma3.dat: записей 3"))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("LAST.DAT: нет файла"))) << r.out.toStdString();
@@ -192,7 +182,7 @@ TEST_F(CommandLine, ForeignCertificateFileIsRefusedAndLeftAlone) {
         f.open(QIODevice::WriteOnly);
         f.write("not a table");
     }
-    const Result r = import(QStringLiteral("NFORM\n1\n"));
+    const CommandResult r = import(QStringLiteral("NFORM\n1\n"));
     EXPECT_NE(r.code, 0);
     EXPECT_TRUE(r.err.contains(QStringLiteral("File Access Error"))) << r.err.toStdString();
     EXPECT_EQ(readFile(path), QStringLiteral("not a table"));

@@ -7,11 +7,11 @@
 #include <QTableView>
 
 #include "data/browse_bd_window.h"
-#include "data/procedure_window.h"
 #include "data/selection_controls.h"
 #include "data/selection_form_window.h"
 #include "runtime/ui/browse_model.h"
 #include "runtime/ui/input_notice.h"
+#include "runtime/ui/procedure_window.h"
 #include "runtime/ui/settings_file.h"
 #include "runtime/ui/ui_test_support.h"
 #include "runtime/ui/window_host.h"

@@ -14,6 +14,7 @@
 #include "editor_fixture.h"
 #include "print/certificate_print.h"
 #include "print/font_choice.h"
+#include "print/update_nastr_boxes.h"
 #include "print/update_nastr_layout.h"
 #include "runtime/report/report_pass.h"
 #include "runtime/storage/storage_hooks.h"
@@ -51,7 +52,9 @@ protected:
         return item ? item->rect.topLeft() : QPointF();
     }
 
-    PositionBox* box(int field) { return form()->boxes().box(field); }
+    PositionBox* box(int field) {
+        return form()->controls().control<PositionBox>(u'?' + LAS::layout().qualifiedName(field));
+    }
     template <typename T = QWidget>
     T* control(const char* label) {
         return form()->controls().control<T>(QLatin1String(label));
@@ -144,6 +147,7 @@ TEST_F(EditorWindow, BoxesStepByATenthAndOnlyTheHeaderLinesStop) {
     free->stepDown();
     EXPECT_DOUBLE_EQ(free->value(), -300.1);
     EXPECT_DOUBLE_EQ(form()->form().record().number(LAS::AXS3), -300.1);
+    EXPECT_EQ(free->decimals(), 1);
 }
 
 TEST_F(EditorWindow, ATypedCommaIsADecimalPoint) {

@@ -5,15 +5,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "app/command_line.h"
 #include "print_fixture.h"
+#include "support/command_runner.h"
 
 namespace {
-
-struct Result {
-    int code;
-    QString err;
-};
 
 // A word of a PDF as pdftotext -bbox reports it, in millimetres.
 struct Word {
@@ -25,17 +20,10 @@ constexpr double kMmPerPoint = 25.4 / 72;
 
 class PrintCommand : public PrintFixture {
 protected:
-    Result run(const QStringList& args) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        CommandIo io{outStream, errStream};
-        const int code = runCommandLine(
-            QStringList{QStringLiteral("--workdir"), work.path(), QStringLiteral("print"),
-                        QStringLiteral("--data"), data.path()} +
-                args,
-            io);
-        errStream.flush();
-        return {code, err};
+    CommandResult run(const QStringList& args) {
+        return runCommand(
+            work.path(),
+            QStringList{QStringLiteral("print"), QStringLiteral("--data"), data.path()} + args);
     }
 
     QString pdf() const { return work.file(QStringLiteral("out.pdf")); }
@@ -96,9 +84,10 @@ TEST_F(PrintCommand, ThePdfHasEveryValueAtTheProfilePlacePlusTheShift) {
         {"back", "S256", false, 134 + 5, 95 - 3},
     };
     for (const char* side : {"certificate", "counterfoil", "back"}) {
-        const Result r = run({QStringLiteral("--number"), QStringLiteral("7"),
-                              QStringLiteral("--side"), QString::fromLatin1(side),
-                              QStringLiteral("--shift=5,-3"), QStringLiteral("--pdf"), pdf()});
+        const CommandResult r =
+            run({QStringLiteral("--number"), QStringLiteral("7"), QStringLiteral("--side"),
+                 QString::fromLatin1(side), QStringLiteral("--shift=5,-3"), QStringLiteral("--pdf"),
+                 pdf()});
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         const auto words = wordsOf(pdf());
         for (const PdfCase& c : cases) {
@@ -145,7 +134,7 @@ class PrintCommandErrors : public PrintCommand, public ::testing::WithParamInter
 
 TEST_P(PrintCommandErrors, SayWhatIsWrongAndWriteNoFile) {
     addCertificate(7);
-    const Result r = run(GetParam().args + QStringList{QStringLiteral("--pdf"), pdf()});
+    const CommandResult r = run(GetParam().args + QStringList{QStringLiteral("--pdf"), pdf()});
     EXPECT_EQ(r.code, GetParam().code);
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(GetParam().message))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf()));
@@ -168,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PrintCommand, NeedsAFileToWriteAndAFolderWithCertificates) {
     addCertificate(7);
-    Result r = run({QStringLiteral("--number"), QStringLiteral("7")});
+    CommandResult r = run({QStringLiteral("--number"), QStringLiteral("7")});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("--pdf"))) << r.err.toStdString();
 
@@ -177,17 +166,11 @@ TEST_F(PrintCommand, NeedsAFileToWriteAndAFolderWithCertificates) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Не удалось записать файл"))) << r.err.toStdString();
 
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    CommandIo io{outStream, errStream};
-    const int code =
-        runCommandLine({QStringLiteral("--workdir"), work.path(), QStringLiteral("print"),
-                        QStringLiteral("--data"), work.path(), QStringLiteral("--number"),
-                        QStringLiteral("7"), QStringLiteral("--pdf"), pdf()},
-                       io);
-    errStream.flush();
-    EXPECT_EQ(code, 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("forma3.dat"))) << err.toStdString();
+    r = runCommand(work.path(), {QStringLiteral("print"), QStringLiteral("--data"), work.path(),
+                                 QStringLiteral("--number"), QStringLiteral("7"),
+                                 QStringLiteral("--pdf"), pdf()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("forma3.dat"))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf()));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 
 #include "data/shared_values.h"
@@ -26,7 +27,7 @@ struct ProcedureCase {
     void (*start)();
     const char* firstText;  // the first value of its layout
     QPointF firstAt;        // where the standard profile and the shift 5, -3 put it
-    QSize blank;            // the picture shown under the page
+    const char* blank;      // the picture shown under the page
 };
 
 void PrintTo(const ProcedureCase& c, std::ostream* os) {
@@ -70,7 +71,7 @@ TEST_P(PrintProcedure, ShowsThePagesOfTheNumberAndShiftTakenAtItsStartOverTheBla
     EXPECT_EQ(document.title, QStringLiteral("forma3 Report"));
     ASSERT_EQ(document.pages.size(), 1u);
     const Page& page = document.pages.front();
-    EXPECT_EQ(page.underlay.size(), GetParam().blank);
+    EXPECT_EQ(page.underlay, QImage(QLatin1String(GetParam().blank)));
     const auto& first = std::get<TextItem>(page.items.front());
     EXPECT_EQ(first.text, QString::fromLatin1(GetParam().firstText));
     EXPECT_EQ(first.rect.topLeft(), GetParam().firstAt);
@@ -113,8 +114,9 @@ TEST_P(PrintProcedure, WithoutADataFolderSaysSoAndPrintsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sides, PrintProcedure,
-    ::testing::Values(ProcedureCase{"Print_F2", Print_F2, "seven", {29, 26}, {1190, 1684}},
-                      ProcedureCase{"Print_F23", Print_F23, "seven", {29, 26}, {1190, 1684}},
-                      ProcedureCase{"Print_F22", Print_F22, "S20", {33, 72}, {1256, 1684}}));
+    ::testing::Values(
+        ProcedureCase{"Print_F2", Print_F2, "seven", {29, 26}, ":/pictures/Forma2F_print.jpg"},
+        ProcedureCase{"Print_F23", Print_F23, "seven", {29, 26}, ":/pictures/Forma2F_print.jpg"},
+        ProcedureCase{"Print_F22", Print_F22, "S20", {33, 72}, ":/pictures/Forma2_2F_print.jpg"}));
 
 }  // namespace

@@ -2,30 +2,16 @@
 
 #include <QFile>
 
-#include "app/command_line.h"
 #include "data/standard_profile.h"
 #include "print_fixture.h"
+#include "support/command_runner.h"
 
 namespace {
 
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
-
 class ProfileCommand : public PrintFixture {
 protected:
-    Result run(const QStringList& args) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        CommandIo io{outStream, errStream};
-        const int code = runCommandLine(
-            QStringList{QStringLiteral("--workdir"), work.path(), QStringLiteral("profile")} + args,
-            io);
-        outStream.flush();
-        errStream.flush();
-        return {code, out, err};
+    CommandResult run(const QStringList& args) {
+        return runCommand(work.path(), QStringList{QStringLiteral("profile")} + args);
     }
     QString writeFile(const QString& text) {
         QFile file(work.file(QStringLiteral("profile.txt")));
@@ -33,7 +19,9 @@ protected:
         file.write(text.toUtf8());
         return file.fileName();
     }
-    Result import(const QString& text) { return run({QStringLiteral("import"), writeFile(text)}); }
+    CommandResult import(const QString& text) {
+        return run({QStringLiteral("import"), writeFile(text)});
+    }
     QByteArray storedProfile() {
         EXPECT_TRUE(Profile::readActive(profiles()));
         return profiles().record().image();
@@ -45,9 +33,9 @@ TEST_F(ProfileCommand, ExportWritesEveryFieldOnALineOfItsOwn) {
         p.setNumber(LAS::AYS22, -3.5);
         p.setInteger(LAS::FONTCOLOR, 255);
     });
-    const Result r = run({QStringLiteral("export")});
+    const CommandResult r = run({QStringLiteral("export")});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = r.lines();
     ASSERT_EQ(lines.size(), LAS::FieldCount);
     EXPECT_EQ(lines.first(), QStringLiteral("NFORM = 1"));
     EXPECT_EQ(lines[LAS::NAME], QStringLiteral("NAME = Стандартный лазерный принтер"));
@@ -71,14 +59,14 @@ TEST_F(ProfileCommand, AnExportedProfileImportsBackUnchanged) {
     const QByteArray calibrated = storedProfile();
     ASSERT_EQ(run({QStringLiteral("export"), file}).code, 0);
     changeProfile([](RecordBuffer& p) { p.setImage(standardProfile()); });
-    const Result r = run({QStringLiteral("import"), file});
+    const CommandResult r = run({QStringLiteral("import"), file});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(storedProfile(), calibrated);
 }
 
 TEST_F(ProfileCommand, ImportSetsTheNamedFieldsAndLeavesTheRest) {
     const QByteArray before = storedProfile();
-    const Result r =
+    const CommandResult r =
         import(QStringLiteral("# after the new printer\n"
                               "AXZ1 = 25.5\r\n"
                               "\n"
@@ -99,7 +87,7 @@ TEST_F(ProfileCommand, ImportSetsTheNamedFieldsAndLeavesTheRest) {
 
 TEST_F(ProfileCommand, ImportIntoAnEmptyTableCreatesProfileOne) {
     removeEveryProfile();
-    const Result r = import(QStringLiteral("AXS2 = 30.0\nNAME = Матричный\n"));
+    const CommandResult r = import(QStringLiteral("AXS2 = 30.0\nNAME = Матричный\n"));
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     ASSERT_TRUE(Profile::readActive(profiles()));
     const RecordBuffer& p = profiles().record();
@@ -114,7 +102,7 @@ TEST_F(ProfileCommand, ImportIntoAnEmptyTableCreatesProfileOne) {
 
 TEST_F(ProfileCommand, ExportOfAnEmptyTableSaysSo) {
     removeEveryProfile();
-    const Result r = run({QStringLiteral("export")});
+    const CommandResult r = run({QStringLiteral("export")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("нет ни одной настройки"))) << r.err.toStdString();
 }
@@ -133,8 +121,9 @@ class ProfileImportFaults : public ProfileCommand, public ::testing::WithParamIn
 
 TEST_P(ProfileImportFaults, NameTheLineAndChangeNothing) {
     const QByteArray before = storedProfile();
-    const Result r = import(QStringLiteral("AXS2 = 30.0\n") + QString::fromUtf8(GetParam().text) +
-                            QStringLiteral("\nAYS2 = 70.0\n"));
+    const CommandResult r =
+        import(QStringLiteral("AXS2 = 30.0\n") + QString::fromUtf8(GetParam().text) +
+               QStringLiteral("\nAYS2 = 70.0\n"));
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(
         r.err.contains(QStringLiteral("Строка 2: ") + QString::fromUtf8(GetParam().message)))
@@ -150,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"NoEquals", "AXZ1 24.0", "нужно ИМЯ = значение"},
         BadLine{"HeaderLineOffTheBand", "AXZ1 = 100.1",
                 "AXZ1: значение вне допустимых пределов (от 5.0 до 100.0)"},
-        BadLine{"PositionBeyondTheField", "AYS5 = -1000000", "AYS5: значение вне допустимых пределов"},
+        BadLine{"PositionBeyondTheField", "AYS5 = -1000000",
+                "AYS5: значение вне допустимых пределов"},
         BadLine{"FinerThanATenth", "AXS3 = 42.05", "AXS3: нужно число миллиметров"},
         BadLine{"PositionNotANumber", "AXS3 = сорок", "AXS3: нужно число миллиметров"},
         BadLine{"SizeNotANumber", "FONTSIZE = 10.5", "FONTSIZE: нужно целое число"},
@@ -163,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"AnotherProfileNumber", "NFORM = 2", "NFORM: номер настройки не меняется"}));
 
 TEST_F(ProfileCommand, ImportNeedsAReadableFile) {
-    Result r = run({QStringLiteral("import")});
+    CommandResult r = run({QStringLiteral("import")});
     EXPECT_EQ(r.code, 2);
     r = run({QStringLiteral("import"), work.file(QStringLiteral("missing.txt"))});
     EXPECT_EQ(r.code, 1);

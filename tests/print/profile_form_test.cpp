@@ -155,30 +155,26 @@ TEST_F(ProfileFormTest, FontNameOutsideTheCodePageIsRefusedAndTheFontKept) {
     EXPECT_EQ(form->record().image(), before);
 }
 
-TEST_F(ProfileFormTest, HistoryKeyGivesTheValueOfTheLastProfileSavedFromThisList) {
+TEST_F(ProfileFormTest, SavingKeepsTheProfileForTheHistoryKeyOfThisListOnly) {
+    const auto history = [](WindowContext& list) -> const RecordBuffer& {
+        return list.history().last(ProfileForm::kProcedure, LAS::layout());
+    };
     ASSERT_TRUE(form->readActive());
     const double opened = form->record().number(LAS::AXS3);
     form->record().setNumber(LAS::AXS3, 31.4);
-    form->recall(LAS::AXS3);
-    EXPECT_DOUBLE_EQ(form->record().number(LAS::AXS3), 0);  // nothing saved yet
+    EXPECT_DOUBLE_EQ(history(*context).number(LAS::AXS3), 0);  // nothing saved yet
 
-    form->record().setNumber(LAS::AXS3, 31.4);
     form->record().setText(LAS::NAME, u"Кабинет 5");
     ASSERT_TRUE(form->save());
     form->record().setNumber(LAS::AXS3, opened);
     form->record().setText(LAS::NAME, u"Другое");
-    form->recall(LAS::AXS3);
-    form->recall(LAS::NAME);
-    EXPECT_DOUBLE_EQ(form->record().number(LAS::AXS3), 31.4);
-    EXPECT_EQ(form->record().text(LAS::NAME), QStringLiteral("Кабинет 5"));
+    EXPECT_DOUBLE_EQ(history(*context).number(LAS::AXS3), 31.4);
+    EXPECT_EQ(history(*context).text(LAS::NAME), QStringLiteral("Кабинет 5"));
 
     // Another list window keeps its own history.
     WindowContext other(QStringLiteral("BrowseNastr"), vetdocsSchema(),
                         std::make_unique<RecordingErrorManager>());
-    ProfileForm otherForm(other);
-    ASSERT_TRUE(otherForm.readActive());
-    otherForm.recall(LAS::AXS3);
-    EXPECT_DOUBLE_EQ(otherForm.record().number(LAS::AXS3), 0);
+    EXPECT_DOUBLE_EQ(history(other).number(LAS::AXS3), 0);
 }
 
 TEST_F(ProfileFormTest, ARefusedWriteIsReportedAndTheInputKept) {
@@ -215,7 +211,6 @@ TEST(ProfileFormRange, HeaderLinesKeepToTheirBandOthersTakeWhatTheFieldHolds) {
     EXPECT_DOUBLE_EQ(free.minimum, -999999.9);
     EXPECT_DOUBLE_EQ(free.maximum, 999999.9);
     EXPECT_DOUBLE_EQ(ProfileForm::kStep, 0.1);
-    EXPECT_EQ(ProfileForm::kDecimals, 1);
 }
 
 }  // namespace

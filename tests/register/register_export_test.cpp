@@ -2,19 +2,13 @@
 
 #include <QFile>
 
-#include "app/command_line.h"
 #include "data/data_folder.h"
+#include "support/command_runner.h"
 #include "support/temp_folder.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Result {
-    int code;
-    QStringList lines;
-    QString err;
-};
 
 // vetdocs export --filter / --fuzzy over a folder of five certificates.
 class RegisterExport : public ::testing::Test {
@@ -37,22 +31,14 @@ protected:
         DataFolder::activate({});
     }
 
-    Result run(const QStringList& args) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        CommandIo io{outStream, errStream};
-        const int code = runCommandLine(QStringList{u"--workdir"_s, work.path()} + args, io);
-        outStream.flush();
-        errStream.flush();
-        return {code, out.split(u'\n', Qt::SkipEmptyParts), err};
-    }
-    Result exportWith(const QStringList& options) {
+    CommandResult run(const QStringList& args) { return runCommand(work.path(), args); }
+    CommandResult exportWith(const QStringList& options) {
         return run(QStringList{u"export"_s, u"--data"_s, data.path()} + options);
     }
     // The NFORM column of the rows after the header.
-    static QStringList numbers(const Result& result) {
+    static QStringList numbers(const CommandResult& result) {
         QStringList n;
-        for (const QString& line : result.lines.mid(1))
+        for (const QString& line : result.lines().mid(1))
             n.push_back(line.section(u',', 4, 4));
         return n;
     }
@@ -62,30 +48,30 @@ protected:
 };
 
 TEST_F(RegisterExport, FilterKeepsTheCertificatesItAcceptsInTheChosenOrder) {
-    const Result r = exportWith(
+    const CommandResult r = exportWith(
         {u"--order"_s, u"number"_s, u"--filter"_s, u"INSTRING('РОМАШ', UPPER(FR3:s2), 1, 1)"_s});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(numbers(r), (QStringList{u"2"_s, u"3"_s}));
-    const Result stored = exportWith({u"--filter"_s, u"fr3:datav >= 81649"_s});
+    const CommandResult stored = exportWith({u"--filter"_s, u"fr3:datav >= 81649"_s});
     EXPECT_EQ(numbers(stored), (QStringList{u"3"_s, u"5"_s, u"2"_s}));
 }
 
 TEST_F(RegisterExport, FuzzyListsEveryCertificateBestMatchFirst) {
-    const Result r = exportWith({u"--fuzzy"_s, u"ромашко"_s});
+    const CommandResult r = exportWith({u"--fuzzy"_s, u"ромашко"_s});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     // The three Ромашка certificates score alike: in number order, 0 first.
     EXPECT_EQ(numbers(r).size(), 5);
     EXPECT_EQ(numbers(r).mid(0, 3), (QStringList{u""_s, u"2"_s, u"3"_s}));
-    const Result filtered =
+    const CommandResult filtered =
         exportWith({u"--fuzzy"_s, u"краснодар"_s, u"--filter"_s, u"FR3:Nform > 0"_s});
     EXPECT_EQ(numbers(filtered).size(), 4);
     EXPECT_EQ(numbers(filtered).mid(0, 2), (QStringList{u"1"_s, u"5"_s}));
 }
 
 TEST_F(RegisterExport, AWrongFilterSaysWhereAndExportsNothing) {
-    const Result r = exportWith({u"--filter"_s, u"FR3:Nform = = 2"_s});
+    const CommandResult r = exportWith({u"--filter"_s, u"FR3:Nform = = 2"_s});
     EXPECT_NE(r.code, 0);
-    EXPECT_TRUE(r.lines.isEmpty());
+    EXPECT_TRUE(r.lines().isEmpty());
     EXPECT_TRUE(r.err.contains(u"Ошибка в выражении, позиция 13"_s)) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(u"FR3:Nform = = 2\n              ^"_s)) << r.err.toStdString();
 }
@@ -100,7 +86,7 @@ TEST_F(RegisterExport, MisusedOptionsAreRefused) {
         {{u"--filter"_s, u"UPPER(FR3:nosuch) = 1"_s}, u"Ошибка в выражении"},
     };
     for (const auto& c : cases) {
-        const Result r = exportWith(c.options);
+        const CommandResult r = exportWith(c.options);
         EXPECT_EQ(r.code, 2) << c.options.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf16(c.message))) << r.err.toStdString();
     }

@@ -2,17 +2,11 @@
 
 #include <QFile>
 
-#include "app/command_line.h"
 #include "report_fixture.h"
 #include "runtime/report/report_pass.h"
+#include "support/command_runner.h"
 
 namespace {
-
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
 
 class ReportCommand : public ReportFixture {
 protected:
@@ -24,16 +18,8 @@ protected:
     }
     ~ReportCommand() override { DataFolder::setWorkFolder({}); }
 
-    Result run(const QStringList& args) {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        CommandIo io{outStream, errStream};
-        const int code = runCommandLine(
-            QStringList{QStringLiteral("--workdir"), work_.path(), QStringLiteral("report")} + args,
-            io);
-        outStream.flush();
-        errStream.flush();
-        return {code, out, err};
+    CommandResult run(const QStringList& args) {
+        return runCommand(work_.path(), QStringList{QStringLiteral("report")} + args);
     }
     QStringList withFolders(QStringList args) {
         return args << QStringLiteral("--data") << data_.path() << QStringLiteral("--pdf") << pdf();
@@ -48,30 +34,31 @@ protected:
 };
 
 TEST_F(ReportCommand, PeriodReportIsWrittenAsPdf) {
-    const Result r = run(withFolders({QStringLiteral("period"), QStringLiteral("--from"),
-                                      QStringLiteral("01.03.2024"), QStringLiteral("--to"),
-                                      QStringLiteral("31.03.2024")}));
+    const CommandResult r = run(withFolders({QStringLiteral("period"), QStringLiteral("--from"),
+                                             QStringLiteral("01.03.2024"), QStringLiteral("--to"),
+                                             QStringLiteral("31.03.2024")}));
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(pdfStart(), QByteArray("%PDF-"));
     EXPECT_TRUE(r.out.contains(QStringLiteral("Свидетельств в отчёте: 2"))) << r.out.toStdString();
 }
 
 TEST_F(ReportCommand, StatusChoosesTheCertificates) {
-    const Result r = run(withFolders({QStringLiteral("period"), QStringLiteral("--from"),
-                                      QStringLiteral("01.03.2024"), QStringLiteral("--to"),
-                                      QStringLiteral("31.03.2024"), QStringLiteral("--status"),
-                                      QStringLiteral("Испорчено")}));
+    const CommandResult r = run(withFolders(
+        {QStringLiteral("period"), QStringLiteral("--from"), QStringLiteral("01.03.2024"),
+         QStringLiteral("--to"), QStringLiteral("31.03.2024"), QStringLiteral("--status"),
+         QStringLiteral("Испорчено")}));
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Свидетельств в отчёте: 1"))) << r.out.toStdString();
 }
 
 TEST_F(ReportCommand, RegisterReportTakesTheFilter) {
-    const Result all = run(withFolders({QStringLiteral("register")}));
+    const CommandResult all = run(withFolders({QStringLiteral("register")}));
     EXPECT_EQ(all.code, 0) << all.err.toStdString();
     EXPECT_TRUE(all.out.contains(QStringLiteral("Свидетельств в отчёте: 3")))
         << all.out.toStdString();
-    const Result some = run(withFolders({QStringLiteral("register"), QStringLiteral("--filter"),
-                                         QStringLiteral("INSTRING('РАССВЕТ',UPPER(FR3:s2),1,1)")}));
+    const CommandResult some =
+        run(withFolders({QStringLiteral("register"), QStringLiteral("--filter"),
+                         QStringLiteral("INSTRING('РАССВЕТ',UPPER(FR3:s2),1,1)")}));
     EXPECT_EQ(some.code, 0) << some.err.toStdString();
     EXPECT_TRUE(some.out.contains(QStringLiteral("Свидетельств в отчёте: 1")))
         << some.out.toStdString();
@@ -92,7 +79,7 @@ class ReportCommandErrors : public ReportCommand,
 
 TEST_P(ReportCommandErrors, SayWhyAndWriteNoFile) {
     const ErrorCase& c = GetParam();
-    const Result r = run(withFolders(c.args));
+    const CommandResult r = run(withFolders(c.args));
     EXPECT_NE(r.code, 0);
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf()));
@@ -128,15 +115,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ReportCommand, FolderWithoutCertificatesIsRefused) {
     TempFolder empty;
-    const Result r = run({QStringLiteral("register"), QStringLiteral("--data"), empty.path(),
-                          QStringLiteral("--pdf"), pdf()});
+    const CommandResult r = run({QStringLiteral("register"), QStringLiteral("--data"), empty.path(),
+                                 QStringLiteral("--pdf"), pdf()});
     EXPECT_NE(r.code, 0);
     EXPECT_TRUE(r.err.contains(QStringLiteral("forma3.dat"))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(empty.file(QStringLiteral("forma3.dat"))));
 }
 
 TEST_F(ReportCommand, PdfThatCannotBeWrittenIsAFailure) {
-    const Result r =
+    const CommandResult r =
         run({QStringLiteral("register"), QStringLiteral("--data"), data_.path(),
              QStringLiteral("--pdf"), work_.file(QStringLiteral("missing/report.pdf"))});
     EXPECT_NE(r.code, 0);

@@ -23,3 +23,9 @@ QRectF FormUnits::toUnits(const QRectF& pixels) const {
     return {pixels.x() / across, pixels.y() / down, pixels.width() / across,
             pixels.height() / down};
 }
+
+QRectF FormUnits::inkOf(const QString& text, const QFont& font, QPointF at) const {
+    const QFontMetricsF metrics(font);
+    const QRectF glyphs = metrics.tightBoundingRect(text);
+    return toUnits(glyphs.translated(0, metrics.ascent())).translated(at);
+}

@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 // Dialog units of the certificate form's font (Arial 8): one across is a
 // quarter of the mean width of the 52 Latin letters, one down an eighth of
@@ -18,4 +19,6 @@ struct FormUnits {
     QRectF toPixels(const QRectF& units, QPointF origin = {}) const;
     // A rectangle in pixels as units.
     QRectF toUnits(const QRectF& pixels) const;
+    // The inked part of a text control at the point, in units.
+    QRectF inkOf(const QString& text, const QFont& font, QPointF at) const;
 };

@@ -1,36 +1,15 @@
 #include "runtime/report/progress_window.h"
 
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 
 #include "runtime/report/report_font.h"
+#include "runtime/ui/dialog_units.h"
 
 namespace {
-
-// Dialog units of the window's font: a quarter of the mean width of the
-// Latin letters across, an eighth of the character height down.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font) {
-        const QFontMetricsF metrics(font);
-        const QString letters =
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        x_ = metrics.horizontalAdvance(letters) / letters.size() / 4;
-        y_ = metrics.height() / 8;
-    }
-    QRect rect(int x, int y, int w, int h) const {
-        return QRect(qRound(x * x_), qRound(y * y_), qRound(w * x_), qRound(h * y_));
-    }
-    QSize size(int w, int h) const { return rect(0, 0, w, h).size(); }
-
-private:
-    double x_;
-    double y_;
-};
 
 QLabel* centredLine(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
@@ -57,18 +36,18 @@ ProgressWindow::ProgressWindow(const QPixmap& wallpaper, QWidget* parent)
 
     const DialogUnits units(this->font());
     message_ = centredLine(this, QStringLiteral("message"));
-    message_->setGeometry(units.rect(0, 3, 141, 10));
+    message_->setGeometry(units.rect({0, 3, 141, 10}));
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("progress"));
     bar_->setRange(0, 100);
     bar_->setTextVisible(false);
-    bar_->setGeometry(units.rect(15, 15, 111, 12));
+    bar_->setGeometry(units.rect({15, 15, 111, 12}));
     percent_ = centredLine(this, QStringLiteral("percent"));
-    percent_->setGeometry(units.rect(0, 30, 141, 10));
+    percent_->setGeometry(units.rect({0, 30, 141, 10}));
     cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
     cancel_->setToolTip(QStringLiteral("Cancel Report"));
-    cancel_->setGeometry(units.rect(45, 42, 50, 15));
+    cancel_->setGeometry(units.rect({45, 42, 50, 15}));
     connect(cancel_, &QPushButton::clicked, this, &ProgressWindow::cancelRequested);
 
     setFixedSize(units.size(142, 59));

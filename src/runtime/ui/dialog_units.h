@@ -20,6 +20,7 @@ public:
     int x(int across) const;
     int y(int down) const;
     QSize size(int across, int down) const { return {x(across), y(down)}; }
+    QSize size(QSize units) const { return size(units.width(), units.height()); }
     // AT(x, y, w, h) in pixels; a width or height of 0 takes naturalSize's.
     QRect rect(const At& at, QSize naturalSize = {}) const;
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -14,6 +15,18 @@
 
 namespace {
 
+// A spin box shows a stored value beyond its range at the nearest end; the
+// record keeps the stored value until the user changes the box.
+const char* const kBeyondRangeProperty = "vetdocsBeyondRange";
+
+void markBeyondRange(QAbstractSpinBox* spin, bool beyond) {
+    spin->setProperty(kBeyondRangeProperty, beyond);
+}
+
+bool isBeyondRange(const QAbstractSpinBox* spin) {
+    return spin->property(kBeyondRangeProperty).toBool();
+}
+
 bool bindable(ControlKind kind) {
     return kind == ControlKind::Entry || kind == ControlKind::CheckBox ||
            kind == ControlKind::DropCombo || kind == ControlKind::DropList ||
@@ -24,6 +37,17 @@ bool bindable(ControlKind kind) {
 QLineEdit* typingLine(QWidget* control) {
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
     return qobject_cast<QLineEdit*>(control);
+}
+
+// A key or a paste that would go past the entry's length is answered rather
+// than dropped unseen. A refused character has its own message from the
+// validator.
+void tellFull(QWidget* control, const QLineEdit* line) {
+    if (line->text().size() < line->maxLength()) return;
+    InputNotice::show(control,
+                      QStringLiteral("Здесь помещается не более %1 знаков — лишнее не принято")
+                          .arg(line->maxLength()),
+                      false);
 }
 
 }  // namespace
@@ -68,14 +92,24 @@ void FormBinding::prepareControl(const Binding& binding) {
             [control](const QString& message) { InputNotice::show(control, message, true); },
             line));
         connect(line, &QLineEdit::textEdited, control, [control] { InputNotice::clear(control); });
+        connect(line, &QLineEdit::inputRejected, control,
+                [control, line] { tellFull(control, line); });
         connect(line, &QLineEdit::editingFinished, this, [this, label] { accept(label); });
     }
     if (auto* combo = qobject_cast<QComboBox*>(control))
         connect(combo, &QComboBox::activated, this, [this, label] { accept(label); });
     if (auto* check = qobject_cast<QCheckBox*>(control))
         connect(check, &QCheckBox::clicked, this, [this, label] { accept(label); });
+    const auto changed = [this, label, control] {
+        markBeyondRange(static_cast<QAbstractSpinBox*>(control), false);
+        accept(label);
+    };
     if (auto* spin = qobject_cast<QSpinBox*>(control))
-        connect(spin, &QSpinBox::valueChanged, this, [this, label] { accept(label); });
+        connect(spin, &QSpinBox::valueChanged, this, changed);
+    if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
+        if (binding.field >= 0) spin->setDecimals(record_.layout().field(binding.field).places);
+        connect(spin, &QDoubleSpinBox::valueChanged, this, changed);
+    }
 }
 
 const FormBinding::Binding* FormBinding::find(const QString& label) const {
@@ -131,6 +165,12 @@ void FormBinding::showValue(const Binding& binding, const QVariant& value) {
         check->setChecked(value.toInt() != 0);
     } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
         spin->setValue(value.toInt());
+        markBeyondRange(spin, spin->value() != value.toInt());
+    } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
+        // Even the value it has rewrites the box's text, which would undo
+        // what is being typed ("24." becoming "24.0").
+        if (spin->value() != value.toDouble()) spin->setValue(value.toDouble());
+        markBeyondRange(spin, spin->value() != value.toDouble());
     }
 }
 
@@ -145,7 +185,11 @@ std::optional<QString> FormBinding::controlText(const Binding& binding) const {
     }
     if (auto* check = qobject_cast<QCheckBox*>(control))
         return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control); spin && isBeyondRange(spin))
+        return std::nullopt;
     if (auto* spin = qobject_cast<QSpinBox*>(control)) return QString::number(spin->value());
+    if (auto* spin = qobject_cast<QDoubleSpinBox*>(control))
+        return QString::number(spin->value(), 'f', spin->decimals());
     return std::nullopt;
 }
 
@@ -202,5 +246,6 @@ bool FormBinding::recall(const QString& label, const RecordBuffer& from) {
     if (!binding || binding->field < 0 || &from.layout() != &record_.layout()) return false;
     record_.setValue(binding->field, from.value(binding->field));
     load(label);
+    emit recalled(label);
     return true;
 }

@@ -15,8 +15,11 @@
 // Ties a window's entries, check boxes, combo boxes and spin boxes to the
 // fields of a record (controls whose `use` names a field) or to program
 // values. A control's value is taken into the record when the user leaves
-// it; input the record cannot hold is refused at the control with a message
-// beside it, and the record keeps its value.
+// it, a spin box's as it changes; input the record cannot hold is refused at
+// the control with a message beside it, and the record keeps its value; typing
+// past an entry's length is answered there too. A decimal spin box shows as
+// many decimals as its field keeps; a spin box whose stored value lies beyond
+// its range leaves that value alone until the user changes the box.
 class FormBinding : public QObject {
     Q_OBJECT
 
@@ -64,6 +67,8 @@ public:
 signals:
     // After a control's value was taken into the record or program value.
     void accepted(const QString& label);
+    // After a control got back a value from another record.
+    void recalled(const QString& label);
 
 private:
     struct Binding {

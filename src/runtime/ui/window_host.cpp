@@ -96,10 +96,10 @@ QWidget* WindowHost::open(QWidget* window, const QString& section, QSize default
     // frame and title.
     if (sub && !placed && defaultSize.isValid() && !sub->isMaximized())
         sub->resize(defaultSize + sub->size() - window->size());
-    // The frame's own choice of place may run past its edge.
-    if (mdiArea_ && !frame->isMaximized())
-        frame->move(
-            WindowPlacement::fittedInto(frame->geometry(), mdiArea_->viewport()->rect()).topLeft());
+    // The frame's own choice of place may run past its edge, and a size saved
+    // on a larger screen, or a window larger than the room (the blank is
+    // taller than many screens), would leave edges out of reach.
+    WindowPlacement::fitIntoRoom(window);
     return frame;
 }
 

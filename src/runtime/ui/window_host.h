@@ -33,8 +33,9 @@ public:
     // Shows a window procedure's window inside the frame, with the focus
     // highlight every window has. With a section, the window opens at the
     // placement saved there (defaultSize when none) and saves it again when
-    // it closes. The window is deleted when it closes. Returns the widget
-    // carrying the window frame.
+    // it closes. Either way it is moved, and shrunk when it must, to lie
+    // within the frame or its screen. The window is deleted when it closes.
+    // Returns the widget carrying the window frame.
     QWidget* open(QWidget* window, const QString& section = {}, QSize defaultSize = {});
     // Brings an opened window to the front and gives it the focus.
     void activate(QWidget* window);

@@ -60,6 +60,17 @@ QRect fittedInto(const QRect& rect, const QRect& area) {
     return QRect(QPoint(x, y), size);
 }
 
+void fitIntoRoom(QWidget* window) {
+    QWidget* frame = frameOf(window);
+    QRect room;
+    if (auto* sub = qobject_cast<const QMdiSubWindow*>(frame); sub && sub->mdiArea())
+        room = sub->mdiArea()->viewport()->rect();
+    else if (frame->screen())
+        room = frame->screen()->availableGeometry();
+    if (!room.isEmpty() && !frame->isMaximized())
+        frame->setGeometry(fittedInto(frame->geometry(), room));
+}
+
 bool restore(QWidget* window, const QString& section, QSize defaultSize, SettingsFile& settings) {
     QWidget* frame = frameOf(window);
     const auto number = [&](const char* key) {

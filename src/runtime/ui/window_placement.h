@@ -26,5 +26,8 @@ void save(const QWidget* window, const QString& section,
 QRect pulledOnto(const QRect& saved, const QList<QRect>& areas);
 // The rectangle moved, and shrunk when it must, to lie wholly in the area.
 QRect fittedInto(const QRect& rect, const QRect& area);
+// Moves a shown window, and shrinks it when it must, to lie wholly in the
+// frame's MDI area or on its own screen; a maximized window stays so.
+void fitIntoRoom(QWidget* window);
 
 }  // namespace WindowPlacement

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -193,6 +194,15 @@ TEST_F(FormBindingTest, EntryRefusesACharacterTheCodePageCannotHold) {
     EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).contains("✓"));
 }
 
+TEST_F(FormBindingTest, TypingPastTheEntrysLengthIsAnswered) {
+    type("?TST:NAME", QString(20, u'ж'));
+    EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).isEmpty());
+    typeText(entry("?TST:NAME"), QStringLiteral("ж"));
+    EXPECT_EQ(entry("?TST:NAME")->text(), QString(20, u'ж'));
+    EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).contains("20"));
+    EXPECT_FALSE(InputNotice::isRefused(entry("?TST:NAME")));
+}
+
 TEST_F(FormBindingTest, PastedTextWithAForeignCharacterIsRefusedWhole) {
     entry("?TST:NAME")->clear();
     entry("?TST:NAME")->insert(QStringLiteral("Ферма Ω"));
@@ -240,6 +250,74 @@ TEST_F(FormBindingTest, PendingRecordHoldsTheControlsWithoutTouchingTheRecord) {
     ASSERT_TRUE(pending.has_value());
     EXPECT_EQ(pending->text(NAME), "Заря");
     EXPECT_EQ(record.text(NAME), "Нива");
+}
+
+// A position in tenths, in a decimal spin box as the print layout editor has.
+class DecimalSpinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto* box = new QDoubleSpinBox(&window);
+        box->setLocale(QLocale::c());
+        box->setRange(-1000, 1000);
+        controls->add({.kind = ControlKind::SpinBox, .label = "?POS:SHIFT", .use = "POS:SHIFT"},
+                      box);
+        record.setNumber(0, 24.5);
+        binding = new FormBinding(*controls, record);
+        binding->load();
+    }
+    QDoubleSpinBox* box() { return controls->control<QDoubleSpinBox>("?POS:SHIFT"); }
+
+    const RecordLayout layout{
+        QStringLiteral("POS"), QStringLiteral("POS"), {{"SHIFT", FieldType::Decimal, 4, 1}}};
+    RecordBuffer record{layout};
+    QWidget window;
+    ControlSet* controls = new ControlSet(&window, DialogUnits(6.0, 16.0));
+    FormBinding* binding = nullptr;
+};
+
+TEST_F(DecimalSpinTest, ShowsTheFieldWithItsPlaces) {
+    EXPECT_EQ(box()->decimals(), 1);
+    EXPECT_DOUBLE_EQ(box()->value(), 24.5);
+    EXPECT_EQ(box()->text(), "24.5");
+}
+
+TEST_F(DecimalSpinTest, EveryChangeIsInTheRecordAtOnce) {
+    QSignalSpy accepted(binding, &FormBinding::accepted);
+    box()->setValue(61.2);
+    EXPECT_DOUBLE_EQ(record.number(0), 61.2);
+    box()->stepBy(-1);
+    EXPECT_DOUBLE_EQ(record.number(0), 60.2);
+    EXPECT_EQ(accepted.count(), 2);
+}
+
+TEST_F(DecimalSpinTest, TypingIsNotRewrittenOnTheWay) {
+    showActive(window);
+    focusOn(box());
+    box()->selectAll();
+    QTest::keyClicks(box(), "-3.7");
+    EXPECT_EQ(box()->text(), "-3.7");
+    EXPECT_DOUBLE_EQ(record.number(0), -3.7);
+}
+
+TEST_F(DecimalSpinTest, AStoredValueBeyondTheRangeIsKeptUntilTheBoxIsChanged) {
+    record.setNumber(0, 5000);
+    binding->load();
+    EXPECT_DOUBLE_EQ(box()->value(), 1000);
+    EXPECT_EQ(binding->acceptAll(), "");
+    EXPECT_DOUBLE_EQ(record.number(0), 5000);
+    EXPECT_EQ(binding->pending()->image(), record.image());
+    box()->stepBy(-1);
+    EXPECT_DOUBLE_EQ(record.number(0), 999);
+}
+
+TEST_F(DecimalSpinTest, RecallShowsTheOtherRecordsValueAndSaysSo) {
+    RecordBuffer saved(layout);
+    saved.setNumber(0, 7.3);
+    QSignalSpy recalled(binding, &FormBinding::recalled);
+    EXPECT_TRUE(binding->recall("?POS:SHIFT", saved));
+    EXPECT_DOUBLE_EQ(box()->value(), 7.3);
+    EXPECT_DOUBLE_EQ(record.number(0), 7.3);
+    EXPECT_EQ(recalled.count(), 1);
 }
 
 }  // namespace

@@ -73,6 +73,20 @@ TEST_F(WindowHostTest, NewWindowsLieWithinTheFrame) {
     }
 }
 
+TEST_F(WindowHostTest, AWindowSavedLargerThanTheFrameIsShrunkIntoIt) {
+    TempFolder folder;
+    const QString before = SettingsFile::instance().path();
+    SettingsFile::instance().setPath(folder.file("vetdocs.INI"));
+    // A size and place saved on a larger screen.
+    SettingsFile::instance().setValue("Form", "X", 30);
+    SettingsFile::instance().setValue("Form", "Y", 20);
+    SettingsFile::instance().setValue("Form", "Width", 1200);
+    SettingsFile::instance().setValue("Form", "Height", 1300);
+    QWidget* carrier = host.open(new ListWindow, "Form", QSize(300, 200));
+    EXPECT_EQ(carrier->geometry(), frame.viewport()->rect());
+    SettingsFile::instance().setPath(before);
+}
+
 TEST_F(WindowHostTest, ClosingTheFrameOfAChildAsksTheWindowInside) {
     // A window that refuses to close, as a form with unsaved changes does.
     class Stubborn : public QWidget {
