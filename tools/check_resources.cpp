@@ -34,6 +34,7 @@ constexpr Picture kPictures[] = {
     {":/pictures/fon_nnn.jpg", {14, 14}},
     {":/pictures/fon_b.jpg", {14, 14}},
     {":/pictures/Forma2F_print.jpg", {1240, 1754}},
+    {":/pictures/Forma2K_print.jpg", {1240, 1754}},
     {":/pictures/Forma2_2F_print.jpg", {1240, 1754}},
     {":/pictures/Forma2_2F_nastr.jpg", {1380, 1232}},
 };
@@ -93,6 +94,7 @@ QStringList checkOthers() {
         QStringList (*check)(const QImage&);
     } checks[] = {
         {":/pictures/Forma2F_print.jpg", checkPrintFront},
+        {":/pictures/Forma2K_print.jpg", checkPrintCounterfoil},
         {":/pictures/Forma2_2F_print.jpg", checkPrintBack},
         {":/pictures/Forma2_2F_nastr.jpg", checkEditorBack},
     };

@@ -47,6 +47,7 @@ bool drawPictures(const QDir& folder, QTextStream& err) {
         {"Forma2_2F.jpg", [] { return BlankSides::drawBack(1); }, kPictureQuality},
         {"Forma2_2F@2x.jpg", [] { return BlankSides::drawBack(2); }, kPictureQuality},
         {"Forma2F_print.jpg", PrintPictures::drawFront, kPictureQuality},
+        {"Forma2K_print.jpg", PrintPictures::drawCounterfoil, kPictureQuality},
         {"Forma2_2F_print.jpg", PrintPictures::drawBack, kPictureQuality},
         {"Forma2_2F_nastr.jpg", EditorBack::draw, kPictureQuality},
         {"Forma2_zast.jpg", BlankSides::drawMiniature, kPictureQuality},

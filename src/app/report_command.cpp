@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "app/commands.h"
@@ -63,18 +62,10 @@ std::optional<QString> statusOption(const QCommandLineParser& parser, CommandIo&
     return status;
 }
 
-// Written aside and put in place when complete, so a failure leaves no file.
 bool writePdf(const ReportDocument& document, const QString& fileName, CommandIo& io) {
-    const QString part = fileName + QStringLiteral(".part");
-    QString error = PageRenderer::writePdf(document, part);
-    if (error.isEmpty() && QFile::exists(fileName) && !QFile::remove(fileName))
-        error = QStringLiteral("Не удалось заменить файл %1.").arg(fileName);
-    if (error.isEmpty() && !QFile::rename(part, fileName))
-        error = QStringLiteral("Не удалось записать файл %1.").arg(fileName);
-    if (error.isEmpty()) return true;
-    QFile::remove(part);
-    io.err << error << "\n";
-    return false;
+    const QString error = PageRenderer::writePdf(document, fileName);
+    if (!error.isEmpty()) io.err << error << "\n";
+    return error.isEmpty();
 }
 
 int finishReport(CertificateReport& report, const QString& pdf, CommandIo& io) {

@@ -11,7 +11,8 @@
 // The certificates a print selects: those passing the filter
 // "nform=FR3:Nform", with nform bound to the number the print started with,
 // in FR3:NLIC order. They are reached through FR3:K2 from that number, since
-// FR3:K1 leaves out the usual certificate without a permit number. Each
+// FR3:K1 leaves out the usual certificate without a permit number. Number 0
+// selects nothing: the form never saves it and the key leaves zero out. Each
 // selected certificate is loaded into the table's buffer and prepared (the
 // page placed from the profile) before its page is printed.
 class CertificateSource : public RecordSource {

@@ -57,7 +57,7 @@ QString withCyr(const QString& chosen) {
 }
 
 void remember(const QFont& chosen, qint32 colourWord) {
-    TYPEFACE.set(chosen.family());
+    TYPEFACE.set(storedFamily(chosen.family()));
     FONTSIZE.set(qRound(chosen.pointSizeF()));
     FONTCOLOR.set(colourWord);
     FONTSTYLE.set(styleWordOf(chosen));

@@ -1,5 +1,6 @@
 #include "print/print_layout.h"
 
+#include <QImage>
 #include <algorithm>
 #include <array>
 
@@ -38,6 +39,26 @@ std::vector<PrintControl> counterfoilControls() {
 }
 
 #undef VETDOCS_PRINT_CONTROL
+
+// The blank of a side as printed paper, shown under the preview. Decoded
+// once: every page of a side shows the same picture.
+QImage blankPicture(PrintSide side) {
+    switch (side) {
+        case PrintSide::Certificate: {
+            static const QImage front(QStringLiteral(":/pictures/Forma2F_print.jpg"));
+            return front;
+        }
+        case PrintSide::Counterfoil: {
+            static const QImage counterfoil(QStringLiteral(":/pictures/Forma2K_print.jpg"));
+            return counterfoil;
+        }
+        case PrintSide::BackSide: {
+            static const QImage back(QStringLiteral(":/pictures/Forma2_2F_print.jpg"));
+            return back;
+        }
+    }
+    return {};
+}
 
 struct BackCell {
     QString picture;
@@ -112,6 +133,7 @@ PrintLayout::PrintLayout(PrintSide side, const RecordBuffer& certificate)
     : side_(side), controls_(printControls(side)), report_(ReportLayout::fullPage(kJobTitle)) {
     for (const PrintControl& spec : controls_)
         report_.detail.add(makeControl(spec, certificate));
+    report_.underlay = blankPicture(side);
 }
 
 void PrintLayout::place(const RecordBuffer& profile, QPointF shift) {

@@ -26,7 +26,8 @@ struct PrintControl {
 // certificate buffer's fields. Before each page, place() sets every
 // control's position and font from the profile and moves the page by the
 // whole-form shift. The production date prints at 7 points and the back
-// side at 8, whatever size the profile names.
+// side at 8, whatever size the profile names. The layout carries the
+// picture of its blank for the preview.
 class PrintLayout {
 public:
     PrintLayout(PrintSide side, const RecordBuffer& certificate);

@@ -1,7 +1,5 @@
 #include "print/print_procedures.h"
 
-#include <QHash>
-#include <QImage>
 #include <QMdiArea>
 #include <QPixmap>
 #include <memory>
@@ -19,25 +17,14 @@ namespace {
 
 struct Procedure {
     PrintSide side;
-    const char* name;   // its section in the settings file, too
-    const char* blank;  // the blank's picture, shown under the preview
+    const char* name;  // its section in the settings file, too
 };
 
-constexpr Procedure kCertificate{PrintSide::Certificate, "Print_F2",
-                                 ":/pictures/Forma2F_print.jpg"};
-constexpr Procedure kCounterfoil{PrintSide::Counterfoil, "Print_F23",
-                                 ":/pictures/Forma2F_print.jpg"};
-constexpr Procedure kBackSide{PrintSide::BackSide, "Print_F22", ":/pictures/Forma2_2F_print.jpg"};
+constexpr Procedure kCertificate{PrintSide::Certificate, "Print_F2"};
+constexpr Procedure kCounterfoil{PrintSide::Counterfoil, "Print_F23"};
+constexpr Procedure kBackSide{PrintSide::BackSide, "Print_F22"};
 
 const QString kWallpaper = QStringLiteral(":/pictures/fon_nnn.jpg");
-
-// Decoded once: every print of a side shows the same picture.
-QImage blankPicture(const QString& resource) {
-    static QHash<QString, QImage> pictures;
-    auto known = pictures.find(resource);
-    if (known == pictures.end()) known = pictures.insert(resource, QImage(resource));
-    return *known;
-}
 
 QWidget* frameWindow() {
     QMdiArea* area = WindowHost::instance().mdiArea();
@@ -49,7 +36,6 @@ class PrintJob : public QObject {
 public:
     explicit PrintJob(const Procedure& procedure)
         : name_(QLatin1String(procedure.name)),
-          blank_(QLatin1String(procedure.blank)),
           context_(name_, vetdocsSchema()),
           print_(context_.tables(), procedure.side, nform.get(), QPointF(AX.get(), AY.get())) {}
 
@@ -58,7 +44,6 @@ public:
             deleteLater();
             return;
         }
-        print_.layout().underlay = blankPicture(blank_);
         run_ = std::make_unique<ReportRun>(print_.layout(), print_.source(), QPixmap(kWallpaper),
                                            frameWindow());
         ProgressWindow* window = run_->progressWindow();
@@ -80,7 +65,6 @@ private:
     }
 
     QString name_;
-    QString blank_;
     WindowContext context_;
     CertificatePrint print_;
     std::unique_ptr<ReportRun> run_;  // goes before the print it reads

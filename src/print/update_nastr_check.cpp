@@ -1,7 +1,6 @@
 #include "print/update_nastr_check.h"
 
 #include <QCheckBox>
-#include <QImage>
 #include <optional>
 
 #include "data/data_folder.h"
@@ -15,11 +14,6 @@
 namespace PrintCheck {
 
 namespace {
-
-QImage blankOf(PrintSide side) {
-    return QImage(side == PrintSide::BackSide ? QStringLiteral(":/pictures/Forma2_2F_print.jpg")
-                                              : QStringLiteral(":/pictures/Forma2F_print.jpg"));
-}
 
 // The one page of a certificate that is not in any table.
 class SingleRecord : public RecordSource {
@@ -50,7 +44,6 @@ std::optional<ReportDocument> storedCertificate(TableSet& tables, PrintSide side
     CertificatePrint print(tables, side, number, shift);
     print.useProfile(profile);
     if (!print.open()) return std::nullopt;
-    print.layout().underlay = blankOf(side);
     ReportPass pass(print.layout(), print.source());
     if (pass.runToEnd() != ReportOutcome::Completed) return std::nullopt;
     return pass.takeDocument();
@@ -59,7 +52,6 @@ std::optional<ReportDocument> storedCertificate(TableSet& tables, PrintSide side
 ReportDocument sample(PrintSide side, const RecordBuffer& profile, QPointF shift) {
     const RecordBuffer certificate = sampleCertificate();
     PrintLayout layout(side, certificate);
-    layout.report().underlay = blankOf(side);
     SingleRecord source(layout, profile, shift);
     ReportPass pass(layout.report(), source);
     pass.runToEnd();

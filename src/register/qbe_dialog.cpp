@@ -7,10 +7,12 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "runtime/core/picture.h"
+#include "runtime/ui/window_question.h"
 
 namespace {
 
@@ -166,6 +168,10 @@ void QbeDialog::showExpression() {
     showMessage({}, false);
 }
 
+QString QbeDialog::message() const {
+    return message_->text();
+}
+
 void QbeDialog::showMessage(const QString& text, bool fault) {
     message_->setStyleSheet(fault ? QStringLiteral("color: rgb(192, 0, 0);") : QString());
     message_->setText(text);
@@ -198,7 +204,20 @@ bool QbeDialog::saveQuery() {
         return false;
     }
     if (!expression()) return false;
-    if (!saved_.save(name, conditions())) {
+    if (!saved_.contains(name)) return writeQuery(name, conditions());
+    // Another query under the name would be lost: the user says so first.
+    const std::vector<QbeCondition> lines = conditions();
+    QPointer<QbeDialog> dialog(this);
+    askQuestion(this, QStringLiteral("Сохранить запрос"),
+                QStringLiteral("Запрос «%1» уже сохранён. Заменить его?").arg(name),
+                [dialog, name, lines](bool yes) {
+                    if (dialog && yes) dialog->writeQuery(name, lines);
+                });
+    return false;
+}
+
+bool QbeDialog::writeQuery(const QString& name, const std::vector<QbeCondition>& lines) {
+    if (!saved_.save(name, lines)) {
         showMessage(QStringLiteral("Запрос не сохранён: %1").arg(saved_.problem()), true);
         return false;
     }
@@ -209,9 +228,12 @@ bool QbeDialog::saveQuery() {
 
 bool QbeDialog::loadQuery() {
     const QString name = savedNames_->currentText().trimmed();
+    if (!knownQuery(name)) return false;
     const auto loaded = saved_.load(name);
     if (!loaded) {
-        showMessage(QStringLiteral("Нет сохранённого запроса «%1».").arg(name), true);
+        showMessage(
+            QStringLiteral("Запрос «%1» повреждён в файле настроек и не загружен.").arg(name),
+            true);
         return false;
     }
     setConditions(*loaded);
@@ -219,8 +241,21 @@ bool QbeDialog::loadQuery() {
     return true;
 }
 
+bool QbeDialog::knownQuery(const QString& name) {
+    if (name.isEmpty()) {
+        showMessage(QStringLiteral("Выберите сохранённый запрос."), true);
+        return false;
+    }
+    if (!saved_.contains(name)) {
+        showMessage(QStringLiteral("Нет сохранённого запроса «%1».").arg(name), true);
+        return false;
+    }
+    return true;
+}
+
 void QbeDialog::removeQuery() {
     const QString name = savedNames_->currentText().trimmed();
+    if (!knownQuery(name)) return;
     if (!saved_.remove(name)) {
         showMessage(QStringLiteral("Запрос не удалён: %1").arg(saved_.problem()), true);
         return;

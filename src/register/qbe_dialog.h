@@ -27,8 +27,11 @@ public:
     std::optional<QString> expression();
 
     QComboBox* savedNames() const { return savedNames_; }
+    // The line under the buttons: what the last action did or why it did not.
+    QString message() const;
 
-    // The buttons' work, callable from tests.
+    // The buttons' work, callable from tests. Saving over a saved query asks
+    // first and saves on yes; it returns whether the query was saved at once.
     void apply();
     void clearAll();
     bool saveQuery();
@@ -51,6 +54,9 @@ private:
     void showExpression();
     void showMessage(const QString& text, bool fault);
     void fillNames(const QString& current = {});
+    bool writeQuery(const QString& name, const std::vector<QbeCondition>& lines);
+    // False, with the reason shown, when no query is saved under the name.
+    bool knownQuery(const QString& name);
 
     QbeSavedQueries saved_;
     std::vector<Line> lines_;

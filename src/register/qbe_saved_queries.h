@@ -18,12 +18,17 @@ public:
 
     // In alphabetical order.
     QStringList names() const;
+    // Whether a query is saved under the name (letter case ignored), even a
+    // damaged one.
+    bool contains(const QString& name) const { return entry(name).has_value(); }
     // Replaces a query saved under the same name (letter case ignored).
     // False when the settings file could not be written, with the reason
     // in problem().
     bool save(const QString& name, const std::vector<QbeCondition>& conditions);
     // Nothing when there is no such query or it is damaged.
     std::optional<std::vector<QbeCondition>> load(const QString& name) const;
+    // False when the settings file could not be written; true when there was
+    // no such query.
     bool remove(const QString& name);
     QString problem() const { return settings_.problem(); }
 

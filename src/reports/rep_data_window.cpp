@@ -137,7 +137,7 @@ void RepDataWindow::connectButtons() {
     };
     controls_->control<QPushButton>(QStringLiteral("?OKBUTTON"))->setDefault(true);
     onClick("?OKBUTTON", [this] { print(); });
-    onClick("?CANCELBUTTON", [this] { close(); });
+    onClick("?CANCELBUTTON", [this] { reject(); });
     onClick("?BUTTON5", [] { Help::show(QStringLiteral("Отчёт за период.htm")); });
     onClick("?CALENDAR",
             [this] { chooseDay(QStringLiteral("?D1"), QStringLiteral("Дата [с]"), D1); });
@@ -162,7 +162,3 @@ void RepDataWindow::chooseDay(const QString& entry, const QString& title, Shared
     });
 }
 
-// Escape closes the dialog like "Выйти".
-void RepDataWindow::reject() {
-    close();
-}

@@ -27,9 +27,6 @@ public:
     // the field and its notice shown, when a field holds no valid value.
     bool print();
 
-protected:
-    void reject() override;
-
 private:
     void bindValues();
     void connectButtons();

@@ -245,6 +245,20 @@ TEST_F(FrameTest, ClosingClosesFormsBeforeTheirListsAndKeepsPlacements) {
     EXPECT_EQ(frame->geometry(), QRect(40, 50, 900, 700));
 }
 
+// Dialogs close through reject(); a window that turns its close into another
+// close request would never go and would hold the program open.
+TEST_F(FrameTest, EveryWindowOfTheMenuClosesWithTheFrame) {
+    registerAllProcedures();
+    showFrame();
+    for (const char* name : {"Rep_data", "BrowseNastr", "Rep_data"})
+        ASSERT_TRUE(startProcedure(name)) << name;
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
+    frame->mdiArea()->subWindowList().at(0)->close();
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(frame->mdiArea()->subWindowList().isEmpty());
+}
+
 TEST_F(FrameTest, ClosingWaitsForAFormWithChanges) {
     showFrame();
     BrowseBdWindow* window = openSelection();

@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
     Sides, PrintProcedure,
     ::testing::Values(
         ProcedureCase{"Print_F2", Print_F2, "seven", {29, 26}, ":/pictures/Forma2F_print.jpg"},
-        ProcedureCase{"Print_F23", Print_F23, "seven", {29, 26}, ":/pictures/Forma2F_print.jpg"},
+        ProcedureCase{"Print_F23", Print_F23, "seven", {29, 26}, ":/pictures/Forma2K_print.jpg"},
         ProcedureCase{"Print_F22", Print_F22, "S20", {33, 72}, ":/pictures/Forma2_2F_print.jpg"}));
 
 }  // namespace

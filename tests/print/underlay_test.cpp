@@ -48,7 +48,7 @@ TEST_P(Underlay, IsThePrintPictureOfTheSideInTheSheetsProportions) {
 INSTANTIATE_TEST_SUITE_P(
     Sides, Underlay,
     ::testing::Values(UnderlayCase{PrintSide::Certificate, ":/pictures/Forma2F_print.jpg"},
-                      UnderlayCase{PrintSide::Counterfoil, ":/pictures/Forma2F_print.jpg"},
+                      UnderlayCase{PrintSide::Counterfoil, ":/pictures/Forma2K_print.jpg"},
                       UnderlayCase{PrintSide::BackSide, ":/pictures/Forma2_2F_print.jpg"}));
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include "register/qbe_dialog.h"
 #include "register/qbe_saved_queries.h"
@@ -81,6 +83,54 @@ TEST_F(QbeSaved, TheDialogSavesAndLoadsItsLines) {
               (std::vector<QString>{
                   QString(),
                   u"(UPPER(FR3:datav) >= 81635) AND (INSTRING('ИП', UPPER(FR3:s2), 1, 1) = 1)"_s}));
+}
+
+TEST_F(QbeSaved, TheDialogAsksBeforeReplacingASavedQuery) {
+    ASSERT_TRUE(saved.save(u"Отбор"_s, {{0, Equal, u"1"_s}}));
+    QWidget window;
+    auto* dialog = new QbeDialog(saved, &window);
+    window.show();
+    dialog->setConditions({{0, Equal, u"2"_s}});
+    dialog->savedNames()->setCurrentText(u"отбор"_s);
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        EXPECT_FALSE(dialog->saveQuery());
+        auto* question = window.findChild<QMessageBox*>();
+        ASSERT_TRUE(question);
+        EXPECT_EQ(question->text(), u"Запрос «отбор» уже сохранён. Заменить его?"_s);
+        EXPECT_EQ(saved.load(u"Отбор"_s), (std::vector<QbeCondition>{{0, Equal, u"1"_s}}));
+        question->button(answer)->click();
+        delete question;
+    }
+    EXPECT_EQ(saved.load(u"Отбор"_s), (std::vector<QbeCondition>{{0, Equal, u"2"_s}}));
+    EXPECT_EQ(saved.names(), QStringList{u"отбор"_s});
+}
+
+// Loading and removing say why nothing happened rather than claiming success.
+TEST_F(QbeSaved, TheDialogTellsAMissingQueryFromADamagedOne) {
+    settings.setValue(QbeSavedQueries::kSection, u"Query8"_s,
+                      uR"({"name":"Испорченный","conditions":[{"item":77}]})"_s);
+    QbeDialog dialog(saved);
+    const struct {
+        QString name;
+        bool remove;
+        QString message;
+    } cases[] = {
+        {u"Август"_s, false, u"Нет сохранённого запроса «Август»."_s},
+        {u"Август"_s, true, u"Нет сохранённого запроса «Август»."_s},
+        {u""_s, true, u"Выберите сохранённый запрос."_s},
+        {u"Испорченный"_s, false,
+         u"Запрос «Испорченный» повреждён в файле настроек и не загружен."_s},
+        {u"Испорченный"_s, true, u"Запрос «Испорченный» удалён."_s},
+    };
+    for (const auto& c : cases) {
+        dialog.savedNames()->setCurrentText(c.name);
+        if (c.remove)
+            dialog.removeQuery();
+        else
+            EXPECT_FALSE(dialog.loadQuery());
+        EXPECT_EQ(dialog.message(), c.message) << c.name.toStdString();
+    }
+    EXPECT_TRUE(saved.names().isEmpty());
 }
 
 TEST_F(QbeSaved, TheDialogRefusesToApplyAWrongLine) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <functional>
 
@@ -114,6 +115,25 @@ TEST_F(ReportWindows, QuestionMarkOpensTheReportsHelpTopic) {
     EXPECT_EQ(Help::currentTopic(), QStringLiteral("Отчёт за период.htm"));
     ASSERT_TRUE(Help::window());
     Help::window()->close();
+}
+
+TEST_F(ReportWindows, DialogClosesByExitEscapeAndItsFrame) {
+    const std::vector<std::pair<const char*, std::function<void(RepDataWindow*)>>> ways{
+        {"Выйти",
+         [](RepDataWindow* window) {
+             window->controls().control<QPushButton>(QStringLiteral("?CANCELBUTTON"))->click();
+         }},
+        {"Escape", [](RepDataWindow* window) { QTest::keyClick(window, Qt::Key_Escape); }},
+        {"close", [](RepDataWindow* window) { EXPECT_TRUE(window->window()->close()); }},
+    };
+    for (const auto& [name, closeIt] : ways) {
+        Rep_data();
+        const auto dialogs = shown<RepDataWindow>();
+        ASSERT_EQ(dialogs.size(), 1u) << name;
+        closeIt(dialogs.front());
+        runEventsFor(20);
+        EXPECT_TRUE(shown<RepDataWindow>().empty()) << name;
+    }
 }
 
 TEST_F(ReportWindows, ImpossibleDateIsAnsweredAtTheEntryAndStartsNothing) {

@@ -102,17 +102,19 @@ const Caption kCaptions[] = {
     {"P4", "(фамилия, инициалы)"},
 };
 
-// The blank's own lines of words, by their baselines.
+// The blank's own lines of words, by their baselines; the title depends on
+// the side.
 struct Words {
     const char* text;
     QPointF at;
     Qt::Alignment align;
     Type type;
 };
+constexpr QPointF kTitleAt{105, 58.6};
+constexpr Type kTitle{13, true};
 const Words kWordLines[] = {
     {"ГОСУДАРСТВЕННАЯ ВЕТЕРИНАРНАЯ СЛУЖБА", {kLeftMargin, 20}, Qt::AlignLeft, {10, true}},
     {"Форма № 2", {192, 20}, Qt::AlignRight, {9, true}},
-    {"ВЕТЕРИНАРНОЕ СВИДЕТЕЛЬСТВО", {105, 58.6}, Qt::AlignHCenter, {13, true}},
     {"подвергнута ветеринарно-санитарной экспертизе в полном объёме",
      {kLeftMargin, 122.8},
      Qt::AlignLeft,
@@ -236,25 +238,36 @@ void drawCaptions(PrintSheet& sheet, const std::vector<PrintValues::Value>& valu
     }
 }
 
-void drawWordLines(PrintSheet& sheet) {
-    for (const Words& words : kWordLines) {
-        const QString text = QString::fromUtf8(words.text);
-        sheet.write(text, words.at, words.align,
-                    sheet.fitting(text, words.type, kRightMargin - kLeftMargin),
-                    BlankPaper::kTableInk);
-    }
+void drawWords(PrintSheet& sheet, const Words& words) {
+    const QString text = QString::fromUtf8(words.text);
+    sheet.write(text, words.at, words.align,
+                sheet.fitting(text, words.type, kRightMargin - kLeftMargin),
+                BlankPaper::kTableInk);
+}
+
+void drawWordLines(PrintSheet& sheet, const char* title) {
+    drawWords(sheet, {title, kTitleAt, Qt::AlignHCenter, kTitle});
+    for (const Words& words : kWordLines)
+        drawWords(sheet, words);
+}
+
+QImage drawSide(const std::vector<PrintValues::Value>& values, const char* title) {
+    PrintSheet sheet;
+    drawWordLines(sheet, title);
+    drawLines(sheet, values);
+    drawLeads(sheet, values);
+    drawCaptions(sheet, values);
+    return sheet.take();
 }
 
 }  // namespace
 
 QImage drawFront() {
-    PrintSheet sheet;
-    const std::vector<PrintValues::Value> values = PrintValues::front();
-    drawWordLines(sheet);
-    drawLines(sheet, values);
-    drawLeads(sheet, values);
-    drawCaptions(sheet, values);
-    return sheet.take();
+    return drawSide(PrintValues::front(), "ВЕТЕРИНАРНОЕ СВИДЕТЕЛЬСТВО");
+}
+
+QImage drawCounterfoil() {
+    return drawSide(PrintValues::counterfoil(), "КОРЕШОК ВЕТЕРИНАРНОГО СВИДЕТЕЛЬСТВА");
 }
 
 }  // namespace PrintPictures

@@ -8,8 +8,11 @@
 namespace PrintPictures {
 
 // The front: the printed words of the certificate and a writing line under
-// every value of the certificate and the counterfoil.
+// every value of the certificate and the receiver's lines.
 QImage drawFront();
+// The counterfoil: the front's words under its own title, the lines where
+// the counterfoil places its values.
+QImage drawCounterfoil();
 // The back: the inspection table, a row for each row of the print's grid.
 QImage drawBack();
 

@@ -11,27 +11,42 @@ namespace {
 
 constexpr double FitValue = kFitValueWidth;
 
-std::vector<Value> certificate() {
 #define VETDOCS_VALUE(value, picture, x, y, width, align, xFrom, yFrom) \
     {QStringLiteral(#value), QRectF(x, y, width, kBoxHeight)},
+
+std::vector<Value> certificate() {
     return {VETDOCS_CERTIFICATE_CONTROLS(VETDOCS_VALUE)};
 }
 
-std::vector<Value> counterfoil() {
+std::vector<Value> counterfoilRows() {
     return {VETDOCS_COUNTERFOIL_CONTROLS(VETDOCS_VALUE)};
+}
+
 #undef VETDOCS_VALUE
+
+// The certificate's values with the counterfoil's rows added, each either in
+// place of the certificate's row of its value or kept after it.
+std::vector<Value> withCounterfoilRows(bool replacing) {
+    std::vector<Value> values = certificate();
+    for (const Value& row : counterfoilRows()) {
+        const auto same = std::find_if(values.begin(), values.end(),
+                                       [&](const Value& v) { return v.name == row.name; });
+        if (same == values.end())
+            values.push_back(row);
+        else if (replacing)
+            *same = row;
+    }
+    return values;
 }
 
 }  // namespace
 
 std::vector<Value> front() {
-    std::vector<Value> values = certificate();
-    for (const Value& value : counterfoil()) {
-        const bool known = std::any_of(values.begin(), values.end(),
-                                       [&](const Value& v) { return v.name == value.name; });
-        if (!known) values.push_back(value);
-    }
-    return values;
+    return withCounterfoilRows(false);
+}
+
+std::vector<Value> counterfoil() {
+    return withCounterfoilRows(true);
 }
 
 std::vector<double> backRowTops() {

@@ -19,10 +19,13 @@ struct Value {
     QRectF box;
 };
 
-// The front's values: the certificate's, then the counterfoil's own (the
-// receiver's lines); a value both print is given once, as the certificate
-// places it.
+// The front's values: the certificate's, then the receiver's lines, which
+// the blank carries for a signature by hand; a value both print is given
+// once, as the certificate places it.
 std::vector<Value> front();
+// The counterfoil's values: the certificate's with the counterfoil's own
+// rows in place of theirs, the receiver's lines added.
+std::vector<Value> counterfoil();
 // The back's 42 cells, row by row.
 std::vector<Value> back();
 // The back's row tops and cell lefts and widths.

@@ -1,5 +1,7 @@
 #include "check/print_alignment.h"
 
+#include <algorithm>
+
 #include "art/print_values.h"
 #include "check/picture_probe.h"
 
@@ -13,6 +15,9 @@ constexpr double kCapitalsTop = 0.75;
 constexpr double kBaseline = 3.2;
 constexpr double kLineBottom = 4.2;
 constexpr double kLetterMargin = 0.2;
+// The blank's frame stands right of this; the counterfoil's signature boxes
+// reach into it, their centred values well short of it.
+constexpr double kFrameInside = 200;
 // Additional lines are dashed.
 constexpr double kLineCover = 0.5;
 
@@ -31,22 +36,32 @@ QString describe(const PrintValues::Value& value) {
         .arg(value.box.y());
 }
 
-}  // namespace
-
-QStringList checkPrintFront(const QImage& picture) {
+QStringList checkValuesOnLines(const QImage& picture,
+                               const std::vector<PrintValues::Value>& values) {
     const PictureProbe probe(picture, kSheet);
     QStringList faults;
-    for (const PrintValues::Value& value : PrintValues::front()) {
+    for (const PrintValues::Value& value : values) {
         const QRectF box = value.box;
-        const QRectF letters(QPointF(box.left() + kLetterMargin, box.top() + kCapitalsTop),
-                             QPointF(box.right() - kLetterMargin, box.top() + kBaseline));
+        const QRectF letters(
+            QPointF(box.left() + kLetterMargin, box.top() + kCapitalsTop),
+            QPointF(std::min(box.right(), kFrameInside) - kLetterMargin, box.top() + kBaseline));
         if (probe.inkIn(letters) > 0) faults << describe(value) + QStringLiteral(": drawn over");
         const QRectF line(QPointF(box.left(), box.top() + kBaseline),
-                          QPointF(box.right(), box.top() + kLineBottom));
+                          QPointF(std::min(box.right(), kFrameInside), box.top() + kLineBottom));
         if (!probe.hasRule(line, false, kLineCover))
             faults << describe(value) + QStringLiteral(": no line under it");
     }
     return faults;
+}
+
+}  // namespace
+
+QStringList checkPrintFront(const QImage& picture) {
+    return checkValuesOnLines(picture, PrintValues::front());
+}
+
+QStringList checkPrintCounterfoil(const QImage& picture) {
+    return checkValuesOnLines(picture, PrintValues::counterfoil());
 }
 
 QStringList checkPrintBack(const QImage& picture) {

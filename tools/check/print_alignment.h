@@ -9,4 +9,5 @@
 // the back, each of the 42 cells stands clear inside its rules. Returns the
 // faults, one per line.
 QStringList checkPrintFront(const QImage& picture);
+QStringList checkPrintCounterfoil(const QImage& picture);
 QStringList checkPrintBack(const QImage& picture);

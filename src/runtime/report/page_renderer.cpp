@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 
 #include "runtime/report/report_font.h"
@@ -79,8 +80,8 @@ QPageLayout pageLayout(const ReportDocument& document) {
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
 }
 
-QString cannotWrite(const QString& fileName) {
-    return QStringLiteral("Не удалось записать файл \"%1\".").arg(fileName);
+QString cannotWrite(const QString& fileName, const QString& reason) {
+    return QStringLiteral("Не удалось записать файл \"%1\": %2.").arg(fileName, reason);
 }
 
 // Paints pages [first, last] (0-based) copies times.
@@ -136,14 +137,19 @@ QImage image(const Page& page, QSizeF paper, int dpi, bool withUnderlay) {
     return picture;
 }
 
+// Written aside and put in place when complete: a failure leaves an
+// earlier file of the name as it was.
 QString writePdf(const ReportDocument& document, const QString& fileName) {
-    QPdfWriter writer(fileName);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return cannotWrite(fileName, file.errorString());
+    QPdfWriter writer(&file);
     writer.setResolution(kPdfDpi);
     writer.setPageLayout(pageLayout(document));
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("vetdocs"));
     const int last = int(document.pages.size()) - 1;
-    if (!paintPages(writer, document, 0, last, 1)) return cannotWrite(fileName);
+    if (!paintPages(writer, document, 0, last, 1) || !file.commit())
+        return cannotWrite(fileName, file.errorString());
     return {};
 }
 

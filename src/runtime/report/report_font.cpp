@@ -68,6 +68,15 @@ QString installedFamily(const QString& family) {
     return name;
 }
 
+QString storedFamily(const QString& installed) {
+    for (const auto& [face, twin] : kTwins) {
+        if (installed.compare(QLatin1String(twin), Qt::CaseInsensitive) == 0) {
+            return QString::fromLatin1(face);
+        }
+    }
+    return installed;
+}
+
 QFont toQFont(const FontSpec& spec) {
     QFont font(installedFamily(spec.family));
     font.setPointSizeF(spec.pointSize > 0 ? spec.pointSize : kFallbackPointSize);

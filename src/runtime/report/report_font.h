@@ -43,6 +43,11 @@ qint32 colorWord(const QColor& color);
 // Arial, Times New Roman and Courier New mapped to their metric twins.
 QString installedFamily(const QString& family);
 
+// The name to store for an installed family: a metric twin goes back to the
+// face it stands in for, so a profile keeps naming the faces the office's
+// printers have.
+QString storedFamily(const QString& installed);
+
 // The font to draw with. A blank family or a size of 0 (an empty print
 // profile) still prints legibly: Arial 10 stands in.
 QFont toQFont(const FontSpec& font);

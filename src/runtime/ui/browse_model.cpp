@@ -85,7 +85,8 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
 QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     const BrowseColumn& column = columns_[section];
-    if (role == Qt::DisplayRole) return column.head;
+    // A narrow column cuts its heading; the tooltip shows it whole.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return column.head;
     if (role == Qt::TextAlignmentRole)
         return static_cast<int>(column.headAlignment | Qt::AlignVCenter);
     return {};

@@ -12,6 +12,7 @@
 #include "runtime/ui/cp1251_validator.h"
 #include "runtime/ui/field_input.h"
 #include "runtime/ui/input_notice.h"
+#include "runtime/ui/spin_range_notice.h"
 
 namespace {
 
@@ -104,6 +105,7 @@ void FormBinding::prepareControl(const Binding& binding) {
         markBeyondRange(static_cast<QAbstractSpinBox*>(control), false);
         accept(label);
     };
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control)) SpinRangeNotice::watch(spin);
     if (auto* spin = qobject_cast<QSpinBox*>(control))
         connect(spin, &QSpinBox::valueChanged, this, changed);
     if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {

@@ -143,11 +143,19 @@ TEST_F(PdfOutput, TheBlankUnderlayIsNeverWritten) {
                                 << images.join(u'\n').toStdString();
 }
 
+// The message is ours alone: no warning of the painter reaches the console.
 TEST(PdfFailure, UnwritableFileGivesAMessage) {
+    static int warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext&, const QString&) {
+            if (type != QtDebugMsg) ++warnings;
+        });
     const ReportDocument document{QStringLiteral("r"), {210, 297}, {Page{}}, 1};
     const QString error =
         PageRenderer::writePdf(document, QStringLiteral("/nonexistent/dir/x.pdf"));
+    qInstallMessageHandler(previous);
     EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent/dir/x.pdf"))) << error.toStdString();
+    EXPECT_EQ(warnings, 0);
 }
 
 TEST(PageImage, DrawsItemsAtTheirMillimetresAndTheUnderlayOnlyOnRequest) {

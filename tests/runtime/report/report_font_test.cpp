@@ -2,6 +2,8 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <utility>
+#include <vector>
 
 #include "runtime/report/report_font.h"
 
@@ -30,6 +32,21 @@ INSTANTIATE_TEST_SUITE_P(Families, InstalledFamily,
                                            FamilyCase{"DejaVu Sans", "DejaVu Sans"},
                                            FamilyCase{"", "Liberation Sans"},
                                            FamilyCase{"Cyr", "Cyr"}));
+
+TEST(ReportFont, StoredNameOfAnInstalledFaceIsTheFaceItStandsFor) {
+    const std::vector<std::pair<const char*, const char*>> cases{
+        {"Liberation Sans", "Arial"},
+        {"Liberation Serif", "Times New Roman"},
+        {"liberation mono", "Courier New"},
+        {"DejaVu Sans", "DejaVu Sans"},
+    };
+    for (const auto& [installed, stored] : cases) {
+        EXPECT_EQ(storedFamily(QString::fromLatin1(installed)), QString::fromLatin1(stored))
+            << installed;
+        EXPECT_EQ(installedFamily(storedFamily(QString::fromLatin1(installed))).toLower(),
+                  QString::fromLatin1(installed).toLower());
+    }
+}
 
 TEST(ReportFont, ResolvesToAnInstalledFaceWithCyrillic) {
     FontSpec spec;

@@ -124,8 +124,9 @@ TEST_F(BrowseListTest, CellsShowTheColumnsPicturesTooltipsAndStyle) {
     EXPECT_TRUE(cell(4, 0, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(cell(4, 1, Qt::FontRole).isValid());
     EXPECT_EQ(cell(4, 0, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
-    EXPECT_EQ(list.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
-              QStringLiteral("[Номер]"));
+    for (const int role : {Qt::DisplayRole, Qt::ToolTipRole})
+        EXPECT_EQ(list.model()->headerData(0, Qt::Horizontal, role).toString(),
+                  QStringLiteral("[Номер]"));
 }
 
 TEST_F(BrowseListTest, RowColoursAlternateOverTheLoadedPage) {

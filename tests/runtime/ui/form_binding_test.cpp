@@ -310,6 +310,37 @@ TEST_F(DecimalSpinTest, AStoredValueBeyondTheRangeIsKeptUntilTheBoxIsChanged) {
     EXPECT_DOUBLE_EQ(record.number(0), 999);
 }
 
+// A key that would take the box past its range is dropped, and a number
+// outside it is put back on leaving: both say what the box takes.
+TEST_F(DecimalSpinTest, TypingOutsideTheRangeIsAnswered) {
+    box()->setRange(5, 100);
+    binding->load();
+    new QLineEdit(&window);  // where Tab goes
+    showActive(window);
+    const struct {
+        const char* typed;
+        int leaveWith;  // Qt::Key_Tab leaves, Qt::Key_Return takes it
+        double kept;
+    } cases[] = {
+        {"150", Qt::Key_Return, 15}, {"3", Qt::Key_Return, 24.5}, {"2", Qt::Key_Tab, 24.5}};
+    for (const auto& c : cases) {
+        InputNotice::clear(box());
+        focusOn(box());
+        box()->selectAll();
+        QTest::keyClicks(box(), c.typed);
+        QTest::keyClick(box(), Qt::Key(c.leaveWith));
+        EXPECT_EQ(InputNotice::message(box()), "Допустимы значения от 5.0 до 100.0") << c.typed;
+        EXPECT_DOUBLE_EQ(box()->value(), c.kept) << c.typed;
+        box()->setValue(24.5);
+    }
+    InputNotice::clear(box());
+    focusOn(box());
+    box()->selectAll();
+    QTest::keyClicks(box(), "42");
+    QTest::keyClick(box(), Qt::Key_Return);
+    EXPECT_EQ(InputNotice::message(box()), "");
+}
+
 TEST_F(DecimalSpinTest, RecallShowsTheOtherRecordsValueAndSaysSo) {
     RecordBuffer saved(layout);
     saved.setNumber(0, 7.3);
