@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 #include <random>
 
@@ -16,6 +17,7 @@
 #include "runtime/core/day_date.h"
 #include "runtime/core/error_manager.h"
 #include "runtime/storage/table_access.h"
+#include "runtime/ui/settings_file.h"
 
 using namespace Qt::StringLiterals;
 
@@ -202,9 +204,13 @@ QString certificateFolder(int count) {
 int runBenchmarks(int argc, char** argv, QtNeed need) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QGuiApplication> app;
+    // Windows the benchmarks open keep their places in a file of their own,
+    // not in the folder the benchmark was started from.
+    const QTemporaryDir settings;
     if (need == QtNeed::Widgets) {
         initResources();
         app = std::make_unique<QApplication>(argc, argv);
+        SettingsFile::instance().setPath(settings.filePath(QStringLiteral("vetdocs.INI")));
     } else {
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
