@@ -1,9 +1,11 @@
 #include <QFile>
+#include <QStringDecoder>
 
 #include "app/commands.h"
 #include "data/certificate_csv.h"
 #include "data/forma3.h"
 #include "data/schema.h"
+#include "runtime/core/cp1251.h"
 #include "runtime/core/csv.h"
 #include "runtime/storage/table_set.h"
 
@@ -11,20 +13,30 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "Использование: vetdocs import --data ПАПКА ФАЙЛ\n"
-    "Добавляет свидетельства из CSV-файла (UTF-8; первая строка — имена полей, любые и в любом\n"
-    "порядке; не названные поля получают начальные значения). Всё или ничего: при ошибке в\n"
-    "любой строке ни одно свидетельство не добавляется. Файл forma3.dat создаётся, если его нет.");
+    "Добавляет свидетельства из CSV-файла (UTF-8 или Windows-1251; первая строка — имена полей,\n"
+    "любые и в любом порядке; не названные поля получают начальные значения). Всё или ничего:\n"
+    "при ошибке в любой строке ни одно свидетельство не добавляется. Файл forma3.dat создаётся,\n"
+    "если его нет.");
 
 struct Rows {
     std::vector<QByteArray> images;
     QString error;
 };
 
+// UTF-8 as export writes it; a file that is not valid UTF-8 is taken as
+// Windows-1251, as spreadsheets on Russian Windows save CSV.
+QString csvText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? Cp1251::decode(bytes) : text;
+}
+
 // Every data row as a certificate image, or the first problem with its line.
 Rows readCertificates(const QString& text) {
     Csv::ParseError parseError;
     const auto rows = Csv::parse(text, &parseError);
-    if (!rows) return {{}, QStringLiteral("строка %1: %2").arg(parseError.line).arg(parseError.message)};
+    if (!rows)
+        return {{}, QStringLiteral("строка %1: %2").arg(parseError.line).arg(parseError.message)};
     if (rows->empty()) return {{}, QStringLiteral("файл пуст: нет строки заголовка")};
     QString error;
     const auto reader = CertificateCsv::Reader::fromHeader(rows->front().fields, &error);
@@ -47,8 +59,10 @@ Rows readCertificates(const QString& text) {
 
 int runImport(const QStringList& args, CommandIo& io) {
     QCommandLineParser parser;
-    parser.addOption({QStringLiteral("data"), QStringLiteral("Папка данных."), QStringLiteral("ПАПКА")});
-    parser.addPositionalArgument(QStringLiteral("ФАЙЛ"), QStringLiteral("CSV-файл со свидетельствами."));
+    parser.addOption(
+        {QStringLiteral("data"), QStringLiteral("Папка данных."), QStringLiteral("ПАПКА")});
+    parser.addPositionalArgument(QStringLiteral("ФАЙЛ"),
+                                 QStringLiteral("CSV-файл со свидетельствами."));
     if (const auto code = CommandSupport::parse(parser, args, kUsage, io)) return *code;
     const auto dir = CommandSupport::required(parser, QStringLiteral("data"), io);
     if (!dir) return CommandSupport::kUsage;
@@ -61,7 +75,7 @@ int runImport(const QStringList& args, CommandIo& io) {
         io.err << "Не удалось открыть " << file.fileName() << ": " << file.errorString() << "\n";
         return CommandSupport::kFailure;
     }
-    const Rows rows = readCertificates(QString::fromUtf8(file.readAll()));
+    const Rows rows = readCertificates(csvText(file.readAll()));
     if (!rows.error.isEmpty()) {
         io.err << file.fileName() << ", " << rows.error << ". Ничего не добавлено.\n";
         return CommandSupport::kFailure;

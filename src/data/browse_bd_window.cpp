@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "data/config.h"
+#include "data/data_folder.h"
 #include "data/ridgen.h"
 #include "data/selection_controls.h"
 #include "data/update_bd.h"
@@ -94,6 +95,12 @@ void BrowseBdWindow::buildLists() {
     bindButtons(folders_, QStringLiteral(":2"));
     if (!selection_->isOpen()) return;
     heads_->setSource(selection_->headSource());
+    // The window opens on the folder in use, so that what it shows is what
+    // the other windows work on.
+    if (const auto place = selection_->activePlace()) {
+        heads_->refreshAt(place->head);
+        folders_->refreshAt(place->folder);
+    }
 }
 
 BrowseList* BrowseBdWindow::makeList(TableAccess& access, At at, const QString& tooltip,
@@ -145,8 +152,11 @@ void BrowseBdWindow::makeFolderActive() {
     context_->errors().show({Severity::Notice, QStringLiteral("БД не подключена"), *refused});
 }
 
+// A folder the user highlights is active already; the button takes the
+// highlighted one only while none is, so that a glance into the window never
+// switches the folder in use.
 void BrowseBdWindow::connectFolder() {
-    makeFolderActive();
+    if (Forma3FileName.get().isEmpty()) makeFolderActive();
     close();
 }
 

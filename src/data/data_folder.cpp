@@ -28,12 +28,25 @@ std::optional<QString> refusal(const QString& path) {
         .arg(kMaxFileName);
 }
 
+namespace {
+
+QString certificatesIn(const QString& folder) {
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("forma3.dat");
+}
+
+}  // namespace
+
 std::optional<QString> activate(const QString& path) {
     if (auto refused = refusal(path)) return refused;
     const QString folder = normalized(path);
-    Forma3FileName.set(folder.isEmpty() ? QString() : folder + QStringLiteral("forma3.dat"));
+    Forma3FileName.set(certificatesIn(folder));
     LicenziyFileName.set(folder.isEmpty() ? QString() : folder + QStringLiteral("licenziy.dat"));
     return std::nullopt;
+}
+
+bool isActive(const QString& path) {
+    const QString file = certificatesIn(normalized(path));
+    return !file.isEmpty() && file == Forma3FileName.get();
 }
 
 void setWorkFolder(const QString& path) {

@@ -18,6 +18,8 @@ constexpr int kMaxFileName = 255;
 // Makes the folder active. A path without a trailing separator gets one.
 // Refused, with the reason, when the file names would not fit.
 std::optional<QString> activate(const QString& path);
+// Whether the folder is the active one.
+bool isActive(const QString& path);
 // Why activate() would refuse the path; nothing when it would not.
 std::optional<QString> refusal(const QString& path);
 // The folder path with exactly one trailing "/"; blank stays blank.

@@ -57,3 +57,20 @@ std::optional<QString> DatabaseSelection::activateFolder() {
     if (folders_.position() == 0) return std::nullopt;
     return DataFolder::activate(folderPath());
 }
+
+std::optional<DatabaseSelection::Place> DatabaseSelection::activePlace() {
+    if (Forma3FileName.get().isEmpty()) return std::nullopt;
+    RecordBuffer folder(folders_.record().layout());
+    ReadRequest request;
+    for (;;) {
+        const std::vector<StoredRecord> page = folders_.read(request);
+        for (const StoredRecord& stored : page) {
+            folder.setImage(stored.image);
+            if (!DataFolder::isActive(folder.text(KON::PATH))) continue;
+            if (!heads_.fetchKey(RID::K1, folder.integer(KON::KOD))) return std::nullopt;
+            return Place{heads_.position(), stored.position};
+        }
+        if (int(page.size()) < request.limit) return std::nullopt;
+        request.after = page.back();
+    }
+}

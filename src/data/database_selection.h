@@ -46,6 +46,15 @@ public:
     // none is highlighted.
     bool primeFolder();
 
+    // Where the active data folder stands in the lists: its head
+    // organisation's record and its own. Nothing when no folder is active
+    // or the active one is not listed.
+    struct Place {
+        qint64 head = 0;
+        qint64 folder = 0;
+    };
+    std::optional<Place> activePlace();
+
     // The path of the folder in the buffer.
     QString folderPath() const;
     // Makes the folder in the buffer the active one. Nothing when it is done

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "data/data_folder.h"
+#include "runtime/core/cp1251.h"
 #include "support/command_runner.h"
 #include "support/temp_folder.h"
 
@@ -109,7 +110,11 @@ TEST_F(CommandLine, ImportIsAllOrNothingAndNamesLineAndField) {
         {"NFORM\n1\nabc\n", "NFORM"},
         {"NFORM\n1234567890\n", "не помещается"},
         {"NFORM,MES\n1,сентябрьский\n", "MES"},
-        {"NFORM,S2\n1,Café 😀\n", "cp1251"},
+        {"NFORM,S2\n1,Café\n", "«é» нельзя сохранить в кодировке cp1251"},
+        {"NFORM,S2\n1,Кафе 😀\n", "«😀» нельзя сохранить в кодировке cp1251"},
+        {"NFORM,S2\n1,\"две\nстроки\"\n", "перевод строки"},
+        {"NFORM\n-5\n", "отрицательное"},
+        {"NFORM,CHEK\n1,2\n", "0 или 1"},
         {"NFORM,S2\n1,\"open\n", "кавычка"},
         {"NFORM,NFORM\n1,2\n", "дважды"},
         {"NFORM,S2\n1\n", "строка 2"},
@@ -120,6 +125,18 @@ TEST_F(CommandLine, ImportIsAllOrNothingAndNamesLineAndField) {
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mentions))) << r.err.toStdString();
         EXPECT_EQ(exportedLines().size(), 2) << c.csv;  // still only the first certificate
     }
+}
+
+// Spreadsheets on Russian Windows save CSV in Windows-1251.
+TEST_F(CommandLine, ImportTakesAFileInWindows1251) {
+    QFile file(work.file(QStringLiteral("cp1251.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Cp1251::encode(QStringLiteral("NFORM,S2\n4,ООО «Ёлка»\n")).value());
+    file.close();
+    const CommandResult r =
+        run({QStringLiteral("import"), QStringLiteral("--data"), data.path(), file.fileName()});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(exportedLines()[1].contains(QStringLiteral("ООО «Ёлка»")));
 }
 
 TEST_F(CommandLine, ImportCreatesTheCertificateFile) {

@@ -122,6 +122,24 @@ TEST_F(BrowseBdWindowTest, ConnectMakesTheHighlightedFolderActiveAndCloses) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(BrowseBdWindowTest, OpensOnTheFolderInUseAndConnectKeepsIt) {
+    addHead(1, "Север");
+    addFolder(1, "Первая", "/srv/first/");
+    addHead(2, "Юг");
+    addFolder(2, "Вторая", "/srv/second/");
+    addFolder(2, "Третья", "/srv/third/");
+    ASSERT_FALSE(DataFolder::activate("/srv/third"));
+    open();
+    ASSERT_TRUE(window->headList()->currentRow() && window->folderList()->currentRow());
+    EXPECT_EQ(window->selection().heads().record().text(RID::NAME).trimmed(), "Юг");
+    EXPECT_EQ(window->selection().folders().record().text(KON::NAME).trimmed(), "Третья");
+    EXPECT_EQ(pathField(), "/srv/third/");
+    button("?Connect")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(Forma3FileName.get(), "/srv/third/forma3.dat");
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(BrowseBdWindowTest, FolderListFollowsTheHighlightedHead) {
     addHead(1, "Север");
     addHead(2, "Юг");
