@@ -4,7 +4,8 @@
 #include <functional>
 
 // Refuses typed or pasted text holding a character the code page of the
-// stored texts cannot hold, and tells which one.
+// stored texts cannot hold, and tells which one. An entry for numbers or
+// dates refuses every character but the few it takes.
 class Cp1251Validator : public QValidator {
     Q_OBJECT
 
@@ -12,8 +13,13 @@ public:
     using Refused = std::function<void(const QString& message)>;
     Cp1251Validator(Refused refused, QObject* parent);
 
+    // Only these characters are taken; message says what the entry takes.
+    void setOnly(const QString& characters, const QString& message);
+
     State validate(QString& input, int& pos) const override;
 
 private:
     Refused refused_;
+    QString only_;
+    QString onlyMessage_;
 };

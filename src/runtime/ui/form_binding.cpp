@@ -40,6 +40,18 @@ QLineEdit* typingLine(QWidget* control) {
     return qobject_cast<QLineEdit*>(control);
 }
 
+// A letter in a number or a date is answered as it is typed, not only when
+// the entry is left.
+void limitCharacters(Cp1251Validator& validator, const std::optional<Picture>& picture) {
+    if (!picture) return;
+    if (picture->kind() == Picture::Kind::Number)
+        validator.setOnly(QStringLiteral("0123456789 +-.,"),
+                          QStringLiteral("Здесь вводится число: только цифры"));
+    if (picture->kind() == Picture::Kind::Date)
+        validator.setOnly(QStringLiteral("0123456789 ./-"),
+                          QStringLiteral("Здесь вводится дата: цифры и точки, ДД.ММ.ГГГГ"));
+}
+
 // A key or a paste that would go past the entry's length is answered rather
 // than dropped unseen. A refused character has its own message from the
 // validator.
@@ -89,9 +101,10 @@ void FormBinding::prepareControl(const Binding& binding) {
                    record_.layout().field(binding.field).type == FieldType::String) {
             line->setMaxLength(record_.layout().field(binding.field).size);
         }
-        line->setValidator(new Cp1251Validator(
-            [control](const QString& message) { InputNotice::show(control, message, true); },
-            line));
+        auto* validator = new Cp1251Validator(
+            [control](const QString& message) { InputNotice::show(control, message, true); }, line);
+        limitCharacters(*validator, binding.picture);
+        line->setValidator(validator);
         connect(line, &QLineEdit::textEdited, control, [control] { InputNotice::clear(control); });
         connect(line, &QLineEdit::inputRejected, control,
                 [control, line] { tellFull(control, line); });

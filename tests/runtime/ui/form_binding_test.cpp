@@ -194,6 +194,27 @@ TEST_F(FormBindingTest, EntryRefusesACharacterTheCodePageCannotHold) {
     EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).contains("✓"));
 }
 
+TEST_F(FormBindingTest, NumbersAndDatesRefuseLettersAsTheyAreTyped) {
+    const struct {
+        const char* label;
+        const char* typed;
+        const char* kept;
+        const char* says;
+    } cases[] = {
+        {"?TST:NUMBER", "12a", "12", "только цифры"},
+        {"?TST:ISSUED", "01.O", "01.", "ДД.ММ.ГГГГ"},
+        {"?TST:NAME", "ab 12", "ab 12", ""},
+    };
+    for (const auto& c : cases) {
+        entry(c.label)->clear();
+        InputNotice::clear(entry(c.label));
+        typeText(entry(c.label), QString::fromUtf8(c.typed));
+        EXPECT_EQ(entry(c.label)->text(), QString::fromUtf8(c.kept)) << c.label;
+        EXPECT_TRUE(InputNotice::message(entry(c.label)).contains(QString::fromUtf8(c.says)))
+            << c.label;
+    }
+}
+
 TEST_F(FormBindingTest, TypingPastTheEntrysLengthIsAnswered) {
     type("?TST:NAME", QString(20, u'ж'));
     EXPECT_TRUE(InputNotice::message(entry("?TST:NAME")).isEmpty());
