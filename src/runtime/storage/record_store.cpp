@@ -173,6 +173,13 @@ int RecordStore::readRange(int key, bool backward, const char* op, const KeyColu
 
 int RecordStore::scanKeys() {
     for (int key = 0; key < static_cast<int>(def_.keys.size()); ++key) {
+        // A key gone from the file is damaged like any other: built again.
+        SqlStatement present =
+            file_.prepare("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = 'key" +
+                          QByteArray::number(key) + "'");
+        const int found = present.step();
+        if (found == SQLITE_DONE) return SQLITE_CORRUPT;
+        if (found != SQLITE_ROW) return found;
         const QByteArray column = keyColumnName(key);
         SqlStatement statement =
             file_.prepare("SELECT count(*) FROM " + table_ + " INDEXED BY key" +

@@ -68,6 +68,14 @@ sqlite3* connect(const QString& path, const QString& messageName, ErrorManager& 
     return db;
 }
 
+// The file is never touched; the user is told how to go on without losing it.
+QString foreignFileHint(const QString& path) {
+    return QStringLiteral(
+               "|Файл %1 оставлен как есть. Чтобы начать с новой пустой таблицы, "
+               "переименуйте или перенесите его")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 }  // namespace
 
 int TableFile::create(const TableDef& def, const QString& path) {
@@ -121,7 +129,7 @@ std::unique_ptr<TableFile> TableFile::open(const TableDef& def, const QString& p
     if (!db) return nullptr;
     std::unique_ptr<TableFile> file(new TableFile(db, def, messageName, errors, readOnly));
     if (const QString reason = file->foreignReason(); !reason.isEmpty()) {
-        errors.report(ErrorCode::OpenError, messageName, reason);
+        errors.report(ErrorCode::OpenError, messageName, reason + foreignFileHint(path));
         return nullptr;
     }
     file->execute("PRAGMA main.journal_mode = DELETE; PRAGMA main.synchronous = FULL;");

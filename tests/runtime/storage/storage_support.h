@@ -36,6 +36,8 @@ QByteArray fileBytes(const QString& path);
 // garbage, as a crash or a bad disk leaves it, and marks the file changed
 // so that open connections read it anew.
 void damagePage(const QString& path, const char* object);
+// Drops an index, as a tool that "cleans up" a file might.
+void dropIndex(const QString& path, const char* index);
 // Whether this process holds the file open.
 bool isFileOpen(const QString& path);
 
