@@ -16,6 +16,7 @@ struct KeyColumn {
     QByteArray text;
 
     bool isAbsent() const { return kind == Absent; }
+    bool operator==(const KeyColumn&) const = default;
 };
 
 KeyColumn keyColumn(const RecordBuffer& record, int field);

@@ -54,15 +54,33 @@ QString TableFile::integrityProblem(int& result) {
     return verdict == QLatin1String("ok") ? QString() : verdict;
 }
 
+// Key values written wrong into sound indexes (by a tool, or another program)
+// put records out of their order; the images say what they must be.
+bool TableFile::mendKeyValues() {
+    std::vector<qint64> wrong;
+    int rc = records_.findWrongKeyValues(wrong);
+    if (rc == SQLITE_OK && wrong.empty()) return true;
+    if (rc == SQLITE_OK) {
+        errors_.report(ErrorCode::InvalidKey, messageName_, {});
+        rc = readOnly_ ? SQLITE_READONLY : begin();
+        if (rc == SQLITE_OK) rc = records_.rewriteKeyValues(wrong);
+        if (rc == SQLITE_OK) rc = commit();
+        if (rc == SQLITE_OK) return true;
+        if (!readOnly_) rollback();
+    }
+    report(ErrorCode::KeyNotBuilt, rc);
+    return false;
+}
+
 bool TableFile::checkIntegrity() {
     int rc = SQLITE_OK;
     QString problem = integrityProblem(rc);
-    if (rc == SQLITE_OK && problem.isEmpty()) return true;
+    if (rc == SQLITE_OK && problem.isEmpty()) return mendKeyValues();
     // Keys can be built again from sound records; damaged records cannot.
     if (rc == SQLITE_OK && records_.scanRecords() == SQLITE_OK) {
         if (!repairKeys()) return false;
         problem = integrityProblem(rc);
-        if (rc == SQLITE_OK && problem.isEmpty()) return true;
+        if (rc == SQLITE_OK && problem.isEmpty()) return mendKeyValues();
     }
     errors_.report(ErrorCode::OpenError, messageName_,
                    rc != SQLITE_OK

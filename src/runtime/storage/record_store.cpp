@@ -199,3 +199,36 @@ int RecordStore::scanRecords() {
             return SQLITE_CORRUPT;
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
+
+int RecordStore::findWrongKeyValues(std::vector<qint64>& positions) {
+    QByteArray columns;
+    for (int key = 0; key < static_cast<int>(def_.keys.size()); ++key)
+        columns += ", " + keyColumnName(key);
+    SqlStatement statement =
+        file_.prepare("SELECT pos, image" + columns + " FROM " + table_ + " NOT INDEXED");
+    RecordBuffer record(*def_.layout);
+    QByteArray image;
+    int rc;
+    while ((rc = statement.step()) == SQLITE_ROW) {
+        if (!ImageCodec::unpack(statement.blob(1), def_.layout->length(), image))
+            return SQLITE_CORRUPT;
+        record.setImage(image);
+        for (int key = 0; key < static_cast<int>(def_.keys.size()); ++key) {
+            if (statement.keyColumn(key + 2) != keyColumn(record, def_.keys[key].field)) {
+                positions.push_back(statement.integer(0));
+                break;
+            }
+        }
+    }
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+int RecordStore::rewriteKeyValues(const std::vector<qint64>& positions) {
+    QByteArray image;
+    for (const qint64 position : positions) {
+        int rc = fetch(position, image);
+        if (rc == SQLITE_OK) rc = update(position, image);
+        if (rc != SQLITE_OK) return rc;
+    }
+    return SQLITE_OK;
+}

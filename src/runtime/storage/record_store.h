@@ -35,6 +35,10 @@ public:
     int scanKeys();
     // Reads and decodes every record without the keys.
     int scanRecords();
+    // The records whose key columns do not hold what their images give,
+    // and each of those set right.
+    int findWrongKeyValues(std::vector<qint64>& positions);
+    int rewriteKeyValues(const std::vector<qint64>& positions);
 
 private:
     QByteArray keyColumnName(int key) const;

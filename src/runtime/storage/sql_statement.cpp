@@ -64,3 +64,14 @@ QString SqlStatement::text(int column) const {
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
     return QString::fromUtf8(data, sqlite3_column_bytes(statement_, column));
 }
+
+KeyColumn SqlStatement::keyColumn(int column) const {
+    switch (sqlite3_column_type(statement_, column)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return {KeyColumn::Number, integer(column), {}};
+        default:
+            return {KeyColumn::Text, 0, blob(column).toByteArray()};
+    }
+}

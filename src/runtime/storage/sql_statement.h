@@ -33,6 +33,8 @@ public:
     qint64 integer(int column) const { return sqlite3_column_int64(statement_, column); }
     QByteArrayView blob(int column) const;
     QString text(int column) const;
+    // A key column as bind(KeyColumn) stored it.
+    KeyColumn keyColumn(int column) const;
 
 private:
     sqlite3_stmt* statement_;

@@ -66,6 +66,7 @@ private:
     int rebuildKeys();
     int replaceKeys();
     QString integrityProblem(int& result);
+    bool mendKeyValues();
 
     sqlite3* db_;
     const TableDef& def_;

@@ -85,13 +85,16 @@ QByteArray fileBytes(const QString& path) {
     return file.readAll();
 }
 
-void dropIndex(const QString& path, const char* index) {
+void alterFile(const QString& path, const char* statement) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    const QByteArray statement = QByteArray("DROP INDEX ") + index;
-    const int rc = sqlite3_exec(db, statement.constData(), nullptr, nullptr, nullptr);
+    const int rc = sqlite3_exec(db, statement, nullptr, nullptr, nullptr);
     sqlite3_close(db);
-    if (rc != SQLITE_OK) qFatal("cannot drop %s in %s", index, qPrintable(path));
+    if (rc != SQLITE_OK) qFatal("cannot run %s on %s", statement, qPrintable(path));
+}
+
+void dropIndex(const QString& path, const char* index) {
+    alterFile(path, (QByteArray("DROP INDEX ") + index).constData());
 }
 
 void damagePage(const QString& path, const char* object) {

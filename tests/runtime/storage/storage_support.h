@@ -38,6 +38,8 @@ QByteArray fileBytes(const QString& path);
 void damagePage(const QString& path, const char* object);
 // Drops an index, as a tool that "cleans up" a file might.
 void dropIndex(const QString& path, const char* index);
+// Runs a statement on the file behind the table's back.
+void alterFile(const QString& path, const char* statement);
 // Whether this process holds the file open.
 bool isFileOpen(const QString& path);
 

@@ -331,6 +331,19 @@ TEST_F(TableOpen, IntegrityCheckRebuildsKeysButNotRecords) {
     EXPECT_EQ(titles(), Titles{"Invalid Key"});
     EXPECT_EQ(numbersInKeyOrder(notes, Note::ByDay).size(), 300u);
 
+    // A key value written wrong behind the table's back, the index sound.
+    errors.messages.clear();
+    alterFile(path, "UPDATE records SET k0 = 5 WHERE pos = 10");
+    const std::vector<qint64> misplaced = numbersInKeyOrder(notes, Note::ByNum);
+    EXPECT_FALSE(std::is_sorted(misplaced.begin(), misplaced.end()));
+    EXPECT_TRUE(notes.checkIntegrity());
+    EXPECT_EQ(titles(), Titles{"Invalid Key"});
+    const std::vector<qint64> mended = numbersInKeyOrder(notes, Note::ByNum);
+    EXPECT_TRUE(std::is_sorted(mended.begin(), mended.end()));
+    errors.messages.clear();
+    EXPECT_TRUE(notes.checkIntegrity());
+    EXPECT_TRUE(errors.messages.empty());
+
     errors.messages.clear();
     damagePage(path, "records");
     EXPECT_FALSE(notes.checkIntegrity());
