@@ -8,6 +8,7 @@
 #include "register/browse_formf2_window.h"
 #include "register_fixture.h"
 #include "runtime/ui/browse_model.h"
+#include "runtime/ui/input_notice.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +51,8 @@ TEST_F(RegisterWindow, ShowsTheHighlightedCertificateAndTheCount) {
     EXPECT_EQ(text("?FR3:S14"), u"г. Тула"_s);
     EXPECT_EQ(text("?KOL_FORM"), u"3"_s);
     EXPECT_FALSE(text("?D1").isEmpty());
+    // Filled in by the window, so nothing about it is refused.
+    EXPECT_EQ(InputNotice::message(window->controls().control("?D1")), QString());
     EXPECT_EQ(nform.get(), 3);
     window->list()->nextRecord();
     EXPECT_EQ(nform.get(), 5);

@@ -142,6 +142,12 @@ int Picture::maxLength() const {
     return style_ == Style::LongDate ? kLongDateLength : kShortDateLength;
 }
 
+QString Picture::enteredCharacters() const {
+    if (kind_ == Kind::Number) return QStringLiteral("0123456789#+-., ");
+    if (kind_ == Kind::Date && style_ != Style::LongDate) return QStringLiteral("0123456789#./- ");
+    return {};
+}
+
 Qt::Alignment Picture::naturalAlignment() const {
     return (kind_ == Kind::Text ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
 }

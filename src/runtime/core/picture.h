@@ -41,6 +41,9 @@ public:
     int maxLength() const;
     // Text left, numbers and dates right; vertically centred.
     Qt::Alignment naturalAlignment() const;
+    // The characters an entry of numbers or short dates takes, with the '#'
+    // an overflow shows; empty when it takes any (texts, long dates).
+    QString enteredCharacters() const;
     // Numbers: digits after the point and the range the picture can show.
     int places() const { return places_; }
     double minimum() const;

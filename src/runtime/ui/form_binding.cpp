@@ -43,13 +43,11 @@ QLineEdit* typingLine(QWidget* control) {
 // A letter in a number or a date is answered as it is typed, not only when
 // the entry is left.
 void limitCharacters(Cp1251Validator& validator, const std::optional<Picture>& picture) {
-    if (!picture) return;
-    if (picture->kind() == Picture::Kind::Number)
-        validator.setOnly(QStringLiteral("0123456789 +-.,"),
-                          QStringLiteral("Здесь вводится число: только цифры"));
-    if (picture->kind() == Picture::Kind::Date)
-        validator.setOnly(QStringLiteral("0123456789 ./-"),
-                          QStringLiteral("Здесь вводится дата: цифры и точки, ДД.ММ.ГГГГ"));
+    if (!picture || picture->enteredCharacters().isEmpty()) return;
+    validator.setOnly(picture->enteredCharacters(),
+                      picture->kind() == Picture::Kind::Number
+                          ? QStringLiteral("Здесь вводится число: только цифры")
+                          : QStringLiteral("Здесь вводится дата: цифры и точки, ДД.ММ.ГГГГ"));
 }
 
 // A key or a paste that would go past the entry's length is answered rather

@@ -225,3 +225,23 @@ TEST(Picture, LengthAlignmentAndRange) {
     EXPECT_DOUBLE_EQ(picture("n_6b").minimum(), 0);
     EXPECT_DOUBLE_EQ(picture("n_6b").maximum(), 999999);
 }
+
+// An entry refuses typed characters outside these, so whatever the picture
+// shows must consist of them, overflow included; long dates take any.
+TEST(Picture, EntryCharactersHoldEverythingThePictureShows) {
+    const struct {
+        const char* code;
+        QVariant value;
+    } cases[] = {
+        {"n_9b", qint64(123456789)}, {"n-3", -99},      {"n-3", 12345},   {"n-4.0", -12},
+        {"n-6.1", -1234.5},          {"d6.b", kJuly15}, {"d6/", kJuly15}, {"d6", qint64(99999999)},
+    };
+    for (const auto& c : cases) {
+        const Picture p = picture(c.code);
+        const QString shown = p.format(c.value);
+        for (const QChar ch : shown)
+            EXPECT_TRUE(p.enteredCharacters().contains(ch)) << c.code << " shows " << int(ch.unicode());
+    }
+    EXPECT_TRUE(picture("d4").enteredCharacters().isEmpty());
+    EXPECT_TRUE(picture("s9").enteredCharacters().isEmpty());
+}
