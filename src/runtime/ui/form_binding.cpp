@@ -1,11 +1,15 @@
 #include "runtime/ui/form_binding.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 #include <algorithm>
 
 #include "runtime/ui/control_style.h"
@@ -38,6 +42,26 @@ bool bindable(ControlKind kind) {
 QLineEdit* typingLine(QWidget* control) {
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
     return qobject_cast<QLineEdit*>(control);
+}
+
+// A refused value keeps the focus when the user moves on to another field,
+// so that the correction lands where it belongs; a button (save, cancel, the
+// calendar) still takes its click. While the focus goes back, the field it
+// leaves does not ask for it in turn.
+bool returningFocus = false;
+
+void holdFocus(QWidget* control) {
+    // Where the focus went is known as the field is left; it goes back once
+    // the move is over, unless the user has gone on meanwhile.
+    QWidget* next = QApplication::focusWidget();
+    if (returningFocus || !next || next == control || control->isAncestorOf(next)) return;
+    if (next->window() != control->window() || qobject_cast<QAbstractButton*>(next)) return;
+    QTimer::singleShot(0, control, [control, moved = QPointer<QWidget>(next)] {
+        if (!moved || QApplication::focusWidget() != moved) return;
+        returningFocus = true;
+        control->setFocus(Qt::OtherFocusReason);
+        returningFocus = false;
+    });
 }
 
 // A letter in a number or a date is answered as it is typed, not only when
@@ -106,7 +130,9 @@ void FormBinding::prepareControl(const Binding& binding) {
         connect(line, &QLineEdit::textEdited, control, [control] { InputNotice::clear(control); });
         connect(line, &QLineEdit::inputRejected, control,
                 [control, line] { tellFull(control, line); });
-        connect(line, &QLineEdit::editingFinished, this, [this, label] { accept(label); });
+        connect(line, &QLineEdit::editingFinished, this, [this, label, control] {
+            if (!accept(label)) holdFocus(control);
+        });
     }
     if (auto* combo = qobject_cast<QComboBox*>(control))
         connect(combo, &QComboBox::activated, this, [this, label] { accept(label); });

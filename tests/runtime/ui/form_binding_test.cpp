@@ -172,6 +172,30 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"NegativeIntoAByte", "?TST:COUNT", "-1"}),
     [](const auto& info) { return info.param.name; });
 
+// The correction of a refused value must not land in the next field.
+TEST_F(FormBindingTest, RefusedValueKeepsTheFocusFromFieldsButNotFromButtons) {
+    showActive(window);
+    QLineEdit* date = entry("?TST:ISSUED");
+    const auto refuseAndLeaveFor = [&](QWidget* next) {
+        focusOn(date);
+        date->setText("31.02.2024");
+        focusOn(next);
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    };
+    refuseAndLeaveFor(entry("?TST:NAME"));
+    EXPECT_EQ(QApplication::focusWidget(), date);
+
+    // Two refused fields do not pull the focus to and fro.
+    entry("?TST:COUNT")->setText("300");
+    refuseAndLeaveFor(entry("?TST:COUNT"));
+    EXPECT_EQ(QApplication::focusWidget(), date);
+
+    QWidget* ok = controls->control("?OK");
+    refuseAndLeaveFor(ok);
+    EXPECT_EQ(QApplication::focusWidget(), ok);
+}
+
 TEST_F(FormBindingTest, NumberBeyondTheFieldNamesTheRange) {
     entry("?TST:COUNT")->setText("300");
     binding->accept("?TST:COUNT");
