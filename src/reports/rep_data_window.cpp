@@ -161,4 +161,3 @@ void RepDataWindow::chooseDay(const QString& entry, const QString& title, Shared
         if (window) window->binding_->load();
     });
 }
-

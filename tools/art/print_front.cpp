@@ -241,8 +241,7 @@ void drawCaptions(PrintSheet& sheet, const std::vector<PrintValues::Value>& valu
 void drawWords(PrintSheet& sheet, const Words& words) {
     const QString text = QString::fromUtf8(words.text);
     sheet.write(text, words.at, words.align,
-                sheet.fitting(text, words.type, kRightMargin - kLeftMargin),
-                BlankPaper::kTableInk);
+                sheet.fitting(text, words.type, kRightMargin - kLeftMargin), BlankPaper::kTableInk);
 }
 
 void drawWordLines(PrintSheet& sheet, const char* title) {

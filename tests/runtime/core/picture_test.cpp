@@ -240,7 +240,8 @@ TEST(Picture, EntryCharactersHoldEverythingThePictureShows) {
         const Picture p = picture(c.code);
         const QString shown = p.format(c.value);
         for (const QChar ch : shown)
-            EXPECT_TRUE(p.enteredCharacters().contains(ch)) << c.code << " shows " << int(ch.unicode());
+            EXPECT_TRUE(p.enteredCharacters().contains(ch))
+                << c.code << " shows " << int(ch.unicode());
     }
     EXPECT_TRUE(picture("d4").enteredCharacters().isEmpty());
     EXPECT_TRUE(picture("s9").enteredCharacters().isEmpty());

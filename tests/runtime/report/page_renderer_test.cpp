@@ -146,8 +146,8 @@ TEST_F(PdfOutput, TheBlankUnderlayIsNeverWritten) {
 // The message is ours alone: no warning of the painter reaches the console.
 TEST(PdfFailure, UnwritableFileGivesAMessage) {
     static int warnings = 0;
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext&, const QString&) {
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
             if (type != QtDebugMsg) ++warnings;
         });
     const ReportDocument document{QStringLiteral("r"), {210, 297}, {Page{}}, 1};
