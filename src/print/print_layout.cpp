@@ -94,17 +94,17 @@ std::vector<PrintControl> backSideControls() {
     return controls;
 }
 
-TextControl makeControl(const PrintControl& spec, const RecordBuffer& certificate) {
-    const int field = spec.value;
+TextControl makeControl(const PrintControl& row, const RecordBuffer& certificate) {
+    const int field = row.value;
     TextControl control = TextControl::field(
-        QStringLiteral("?") + certificate.layout().qualifiedName(field), spec.base, spec.picture,
+        QStringLiteral("?") + certificate.layout().qualifiedName(field), row.base, row.picture,
         [&certificate, field] { return certificate.value(field); });
-    if (spec.width) {
-        control.withSize(*spec.width, kBoxHeight);
+    if (row.width) {
+        control.withSize(*row.width, kBoxHeight);
     } else {
         control.fitValue().withHeight(kBoxHeight);
     }
-    return control.aligned(spec.align);
+    return control.aligned(row.align);
 }
 
 // The controls of a side, in layout order.
@@ -131,8 +131,8 @@ std::optional<double> fixedPointSize(PrintSide side, int value) {
 
 PrintLayout::PrintLayout(PrintSide side, const RecordBuffer& certificate)
     : side_(side), controls_(printControls(side)), report_(ReportLayout::fullPage(kJobTitle)) {
-    for (const PrintControl& spec : controls_)
-        report_.detail.add(makeControl(spec, certificate));
+    for (const PrintControl& row : controls_)
+        report_.detail.add(makeControl(row, certificate));
     report_.underlay = blankPicture(side);
 }
 

@@ -2,12 +2,12 @@
 
 RecordLayout::RecordLayout(QString label, QString prefix, std::initializer_list<FieldSpec> fields)
     : label_(std::move(label)), prefix_(std::move(prefix)) {
-    for (const FieldSpec& spec : fields) {
-        int size = spec.size;
-        if (spec.type == FieldType::Byte) size = 1;
-        if (spec.type == FieldType::Long) size = 4;
-        fields_.push_back(Field{QString::fromLatin1(spec.name), spec.type, size, spec.places, length_,
-                                static_cast<int>(fields_.size())});
+    for (const FieldSpec& given : fields) {
+        int size = given.size;
+        if (given.type == FieldType::Byte) size = 1;
+        if (given.type == FieldType::Long) size = 4;
+        fields_.push_back(Field{QString::fromLatin1(given.name), given.type, size, given.places,
+                                length_, static_cast<int>(fields_.size())});
         length_ += size;
     }
 }
@@ -32,7 +32,11 @@ QString RecordLayout::signature() const {
     QString s = label_ + u'/' + prefix_;
     for (const Field& f : fields_) {
         const char type = "SBLD"[static_cast<int>(f.type)];
-        s += QStringLiteral(";%1:%2%3.%4").arg(f.name).arg(QChar::fromLatin1(type)).arg(f.size).arg(f.places);
+        s += QStringLiteral(";%1:%2%3.%4")
+                 .arg(f.name)
+                 .arg(QChar::fromLatin1(type))
+                 .arg(f.size)
+                 .arg(f.places);
     }
     return s;
 }

@@ -103,18 +103,18 @@ ExpressionValue ExpressionEvaluator::eval(int index) {
 // A text field at its full width; a record of another layout, or none, reads blank.
 ExpressionValue ExpressionEvaluator::field(const Node& node) const {
     const RecordLayout* layout = program_->layouts[node.layout];
-    const Field& spec = layout->field(node.slot);
+    const Field& described = layout->field(node.slot);
     const auto layoutIndex = static_cast<size_t>(node.layout);
     const RecordBuffer* record = layoutIndex < records_.size() ? records_[layoutIndex] : nullptr;
     const bool readable = record && &record->layout() == layout;
-    if (spec.type == FieldType::String) {
+    if (described.type == FieldType::String) {
         if (!readable) return ExpressionValue::ofText({});
         return ExpressionValue::ofText(
-            {record->image().constData() + spec.offset, static_cast<size_t>(spec.size)});
+            {record->image().constData() + described.offset, static_cast<size_t>(described.size)});
     }
     if (!readable) return ExpressionValue::ofNumber(0);
     return ExpressionValue::ofNumber(static_cast<double>(record->scaled(node.slot)) /
-                                     powerOfTen(spec.places));
+                                     powerOfTen(described.places));
 }
 
 ExpressionValue ExpressionEvaluator::binding(const Node& node, std::string& buffer) const {

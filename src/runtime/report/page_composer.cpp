@@ -132,6 +132,6 @@ TextItem PageComposer::textItem(const TextControl& control, QPointF topLeft) {
                     .text = text,
                     .font = measured.font,
                     .align = horizontalAlignment(control.align),
-                    .color = measured.spec.color,
+                    .color = measured.wanted.color,
                     .opaque = control.opaque};
 }

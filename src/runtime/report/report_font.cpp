@@ -77,13 +77,13 @@ QString storedFamily(const QString& installed) {
     return installed;
 }
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(installedFamily(spec.family));
-    font.setPointSizeF(spec.pointSize > 0 ? spec.pointSize : kFallbackPointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const FontSpec& wanted) {
+    QFont font(installedFamily(wanted.family));
+    font.setPointSizeF(wanted.pointSize > 0 ? wanted.pointSize : kFallbackPointSize);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeOut);
     // Unhinted glyphs keep the same advances on screen and on paper, so the
     // preview shows the widths that will print. Without kerning a text is as
     // wide as its characters' advances, as report engines have always set it.

@@ -40,11 +40,11 @@ QString TextMeasure::Measured::fitting(const QString& text, double limit) const 
     return text.left(low);
 }
 
-const TextMeasure::Measured& TextMeasure::font(const FontSpec& spec) {
+const TextMeasure::Measured& TextMeasure::font(const FontSpec& wanted) {
     for (const Measured& known : fonts_) {
-        if (known.spec == spec) return known;
+        if (known.wanted == wanted) return known;
     }
-    const QFont font = toQFont(spec);
-    fonts_.push_back({spec, font, QFontMetricsF(inMicrometres(font))});
+    const QFont font = toQFont(wanted);
+    fonts_.push_back({wanted, font, QFontMetricsF(inMicrometres(font))});
     return fonts_.back();
 }

@@ -10,11 +10,11 @@
 
 // Text extents in millimetres, measured on fonts sized in micrometres as the
 // renderer draws them, so a width found here holds on paper and on screen.
-// Fonts are resolved once per distinct spec.
+// Fonts are resolved once per distinct font asked for.
 class TextMeasure {
 public:
     struct Measured {
-        FontSpec spec;
+        FontSpec wanted;
         QFont font;  // in points, as items carry it
         QFontMetricsF metrics;
         mutable QHash<char16_t, double> advances;  // micrometres
@@ -27,7 +27,7 @@ public:
         QString fitting(const QString& text, double width) const;
     };
 
-    const Measured& font(const FontSpec& spec);
+    const Measured& font(const FontSpec& wanted);
 
 private:
     std::deque<Measured> fonts_;  // stable addresses for the references handed out

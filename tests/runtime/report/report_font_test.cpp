@@ -49,11 +49,11 @@ TEST(ReportFont, StoredNameOfAnInstalledFaceIsTheFaceItStandsFor) {
 }
 
 TEST(ReportFont, ResolvesToAnInstalledFaceWithCyrillic) {
-    FontSpec spec;
-    spec.family = QStringLiteral("Times New Roman CYR");
-    const QFontInfo info(toQFont(spec));
+    FontSpec asked;
+    asked.family = QStringLiteral("Times New Roman CYR");
+    const QFontInfo info(toQFont(asked));
     EXPECT_EQ(info.family(), QStringLiteral("Liberation Serif"));
-    EXPECT_TRUE(QFontMetrics(toQFont(spec)).inFont(QChar(u'Ж')));
+    EXPECT_TRUE(QFontMetrics(toQFont(asked)).inFont(QChar(u'Ж')));
 }
 
 TEST(ReportFont, BlankFamilyAndZeroSizePrintAsArialTen) {
@@ -72,13 +72,13 @@ class StyleWord : public ::testing::TestWithParam<StyleCase> {};
 
 TEST_P(StyleWord, ReadsAndWritesTheFlags) {
     const StyleCase& c = GetParam();
-    FontSpec spec;
-    applyStyleWord(spec, c.word);
-    EXPECT_EQ(spec.bold, c.bold);
-    EXPECT_EQ(spec.italic, c.italic);
-    EXPECT_EQ(spec.underline, c.underline);
-    EXPECT_EQ(spec.strikeOut, c.strikeOut);
-    const QFont font = toQFont(spec);
+    FontSpec asked;
+    applyStyleWord(asked, c.word);
+    EXPECT_EQ(asked.bold, c.bold);
+    EXPECT_EQ(asked.italic, c.italic);
+    EXPECT_EQ(asked.underline, c.underline);
+    EXPECT_EQ(asked.strikeOut, c.strikeOut);
+    const QFont font = toQFont(asked);
     EXPECT_EQ(font.bold(), c.bold);
     EXPECT_EQ(font.italic(), c.italic);
     EXPECT_EQ(font.underline(), c.underline);
@@ -99,9 +99,9 @@ TEST(StyleWord, RoundTripsEveryCombination) {
     for (int word : {400, 700}) {
         for (int flags = 0; flags < 8; ++flags) {
             const int stored = word | (flags << 12);
-            FontSpec spec;
-            applyStyleWord(spec, stored);
-            EXPECT_EQ(styleWord(spec), stored);
+            FontSpec asked;
+            applyStyleWord(asked, stored);
+            EXPECT_EQ(styleWord(asked), stored);
         }
     }
 }
@@ -131,13 +131,13 @@ TEST(ColorWord, NoColourAndSystemColoursPrintBlack) {
 }
 
 TEST(ReportFont, FromStoredTakesEveryWord) {
-    const FontSpec spec =
+    const FontSpec asked =
         FontSpec::fromStored(QStringLiteral("Arial CYR"), 12, 0x1000 + 700, 0x0000FF);
-    EXPECT_EQ(spec.family, QStringLiteral("Arial CYR"));
-    EXPECT_DOUBLE_EQ(spec.pointSize, 12);
-    EXPECT_TRUE(spec.bold);
-    EXPECT_TRUE(spec.italic);
-    EXPECT_EQ(spec.color, QColor(255, 0, 0));
+    EXPECT_EQ(asked.family, QStringLiteral("Arial CYR"));
+    EXPECT_DOUBLE_EQ(asked.pointSize, 12);
+    EXPECT_TRUE(asked.bold);
+    EXPECT_TRUE(asked.italic);
+    EXPECT_EQ(asked.color, QColor(255, 0, 0));
 }
 
 }  // namespace
