@@ -8,21 +8,9 @@
 #include "print/update_nastr_check.h"
 #include "print/update_nastr_sample.h"
 #include "print_fixture.h"
+#include "support/page_texts.h"
 
 namespace {
-
-std::vector<TextItem> textsOf(const ReportDocument& document) {
-    std::vector<TextItem> texts;
-    for (const PageItem& item : document.pages.at(0).items)
-        if (const auto* text = std::get_if<TextItem>(&item)) texts.push_back(*text);
-    return texts;
-}
-
-const TextItem* find(const std::vector<TextItem>& texts, const QString& text) {
-    for (const TextItem& item : texts)
-        if (item.text == text) return &item;
-    return nullptr;
-}
 
 class PrintCheckTest : public PrintFixture {
 protected:
@@ -48,8 +36,8 @@ TEST_F(PrintCheckTest, PrintsTheCertificateWithTheGivenProfileOverTheBlank) {
         PrintCheck::compose(tables, PrintSide::Certificate, profile, 7, QPointF(2, -1));
     ASSERT_EQ(document.pages.size(), 1u);
     EXPECT_EQ(document.pages[0].underlay, QImage(":/pictures/Forma2F_print.jpg"));
-    const auto texts = textsOf(document);
-    const TextItem* z1 = find(texts, "Z1");
+    const auto texts = textsOf(document.pages.at(0));
+    const TextItem* z1 = findText(texts, "Z1");
     ASSERT_TRUE(z1);
     EXPECT_NEAR(z1->rect.left(), profile.number(LAS::AXZ1) + 2, 1e-9);
     EXPECT_NEAR(z1->rect.top(), profile.number(LAS::AYZ1) - 1, 1e-9);
@@ -64,10 +52,10 @@ TEST_F(PrintCheckTest, TheBackSideComesOverThePictureOfTheBack) {
     addCertificate(7);
     const ReportDocument document = check(PrintSide::BackSide, 7);
     EXPECT_EQ(document.pages.at(0).underlay, QImage(":/pictures/Forma2_2F_print.jpg"));
-    const auto texts = textsOf(document);
+    const auto texts = textsOf(document.pages.at(0));
     EXPECT_EQ(texts.size(), 42u);
-    ASSERT_TRUE(find(texts, "S223"));
-    EXPECT_NEAR(find(texts, "S223")->rect.top(), 91.4 - 1, 1e-9);
+    ASSERT_TRUE(findText(texts, "S223"));
+    EXPECT_NEAR(findText(texts, "S223")->rect.top(), 91.4 - 1, 1e-9);
 }
 
 // Every value of the side printed whole, at the profile's 12 points.
@@ -87,20 +75,20 @@ TEST_F(PrintCheckTest, WithoutACertificateAtHandASampleFillsEveryValue) {
     addCertificate(7);
     for (const qint64 number : {0, 8}) {
         SCOPED_TRACE(number);
-        const auto front = textsOf(check(PrintSide::Certificate, number));
+        const auto front = textsOf(check(PrintSide::Certificate, number).pages.at(0));
         expectWholeSampleTexts(front, 40);
-        const TextItem* z1 = find(front, sampleCertificate().text(FR3::Z1));
+        const TextItem* z1 = findText(front, sampleCertificate().text(FR3::Z1));
         ASSERT_TRUE(z1);
         EXPECT_NEAR(z1->rect.left(), unsavedProfile().number(LAS::AXZ1) + 2, 1e-9);
-        expectWholeSampleTexts(textsOf(check(PrintSide::BackSide, number)), 42);
+        expectWholeSampleTexts(textsOf(check(PrintSide::BackSide, number).pages.at(0)), 42);
     }
 }
 
 TEST_F(PrintCheckTest, NoActiveDataFolderMeansTheSampleAndNoFileMade) {
     tables.relate(u"FORMA3").close();
     DataFolder::activate({});
-    const auto texts = textsOf(check(PrintSide::Certificate, 7));
-    EXPECT_TRUE(find(texts, sampleCertificate().text(FR3::S2)));
+    const auto texts = textsOf(check(PrintSide::Certificate, 7).pages.at(0));
+    EXPECT_TRUE(findText(texts, sampleCertificate().text(FR3::S2)));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("forma3.dat")));
     ASSERT_FALSE(DataFolder::activate(data.folder()));
     ASSERT_TRUE(tables.relate(u"FORMA3").open());

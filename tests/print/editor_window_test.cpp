@@ -21,15 +21,9 @@
 #include "runtime/ui/browse_model.h"
 #include "runtime/ui/control_style.h"
 #include "runtime/ui/focus_highlight.h"
+#include "support/page_texts.h"
 
 namespace {
-
-const TextItem* findText(const Page& page, const QString& text) {
-    for (const PageItem& item : page.items)
-        if (const auto* found = std::get_if<TextItem>(&item); found && found->text == text)
-            return found;
-    return nullptr;
-}
 
 class EditorWindow : public EditorFixture {
 protected:

@@ -7,6 +7,7 @@
 #include "print_fixture.h"
 #include "runtime/report/report_font.h"
 #include "runtime/report/report_pass.h"
+#include "support/page_texts.h"
 
 namespace {
 
@@ -16,19 +17,6 @@ struct Printed {
     ReportOutcome outcome;
     ReportDocument document;
 };
-
-std::vector<TextItem> textsOf(const Page& page) {
-    std::vector<TextItem> texts;
-    for (const PageItem& item : page.items)
-        if (const auto* text = std::get_if<TextItem>(&item)) texts.push_back(*text);
-    return texts;
-}
-
-const TextItem* find(const std::vector<TextItem>& texts, const QString& text) {
-    for (const TextItem& item : texts)
-        if (item.text == text) return &item;
-    return nullptr;
-}
 
 class PrintPage : public PrintFixture {
 protected:
@@ -78,7 +66,7 @@ TEST_P(PlacedValues, StandAtTheProfilePairPlusTheShiftInTheirBox) {
     changeProfile([](RecordBuffer& p) { p.setInteger(LAS::FONTSIZE, 12); });
     addCertificate(7);
     const auto texts = printedTexts(c.side);
-    const TextItem* item = find(texts, QString::fromUtf8(c.text));
+    const TextItem* item = findText(texts, QString::fromUtf8(c.text));
     ASSERT_TRUE(item) << c.text << " is not printed";
     EXPECT_NEAR(item->rect.left(), profileValue(c.x) + kShift.x(), 1e-9);
     EXPECT_NEAR(item->rect.top(), profileValue(c.y) + kShift.y(), 1e-9);
@@ -157,16 +145,16 @@ TEST_F(PrintPage, EachSidePrintsItsOwnValuesAndNothingElse) {
     EXPECT_EQ(counterfoil.size(), 42u);
     EXPECT_EQ(back.size(), 42u);
     // The receiver's lines belong to the counterfoil alone.
-    EXPECT_FALSE(find(certificate, "P1"));
-    EXPECT_FALSE(find(certificate, "P2"));
-    EXPECT_TRUE(find(counterfoil, "P1"));
-    EXPECT_TRUE(find(counterfoil, "P2"));
+    EXPECT_FALSE(findText(certificate, "P1"));
+    EXPECT_FALSE(findText(certificate, "P2"));
+    EXPECT_TRUE(findText(counterfoil, "P1"));
+    EXPECT_TRUE(findText(counterfoil, "P2"));
     // The front and the back do not mix.
-    EXPECT_FALSE(find(certificate, "S20"));
-    EXPECT_FALSE(find(back, "Z1"));
+    EXPECT_FALSE(findText(certificate, "S20"));
+    EXPECT_FALSE(findText(back, "Z1"));
     // What is not a value on the blank never prints.
     for (const char* unprinted : {"NLIC", "COMMENT", "OPIS"})
-        EXPECT_FALSE(find(certificate, unprinted)) << unprinted;
+        EXPECT_FALSE(findText(certificate, unprinted)) << unprinted;
 }
 
 TEST_F(PrintPage, TheProfileFontServesEveryValueExceptTheFixedSizes) {
@@ -203,7 +191,7 @@ TEST_F(PrintPage, CertificatesSharingTheNumberPrintAPageEachInPermitOrder) {
     const char* order[] = {"first", "second", "third"};
     for (size_t page = 0; page < 3; ++page) {
         const auto texts = textsOf(printed.document.pages[page]);
-        EXPECT_TRUE(find(texts, order[page])) << "page " << page + 1;
+        EXPECT_TRUE(findText(texts, order[page])) << "page " << page + 1;
         EXPECT_EQ(texts.size(), 40u);
     }
 }
@@ -252,8 +240,8 @@ TEST_F(PrintPage, TheProfileIsReadAfreshForEveryPage) {
     ASSERT_EQ(pass.outcome(), ReportOutcome::Completed);
     const ReportDocument document = pass.takeDocument();
     ASSERT_EQ(document.pages.size(), 2u);
-    EXPECT_DOUBLE_EQ(find(textsOf(document.pages[0]), "first")->rect.left(), 24);
-    EXPECT_DOUBLE_EQ(find(textsOf(document.pages[1]), "second")->rect.left(), 40.5);
+    EXPECT_DOUBLE_EQ(findText(textsOf(document.pages[0]), "first")->rect.left(), 24);
+    EXPECT_DOUBLE_EQ(findText(textsOf(document.pages[1]), "second")->rect.left(), 40.5);
 }
 
 }  // namespace

@@ -3,25 +3,11 @@
 #include <algorithm>
 
 #include "report_fixture.h"
+#include "support/page_texts.h"
 
 namespace {
 
 const QString kPeriodTitle = QStringLiteral("Отчёт о документах \"Форма №2\"");
-
-std::vector<TextItem> textsOf(const Page& page) {
-    std::vector<TextItem> texts;
-    for (const PageItem& item : page.items)
-        if (const auto* text = std::get_if<TextItem>(&item)) texts.push_back(*text);
-    return texts;
-}
-
-const TextItem* findText(const Page& page, const QString& text) {
-    for (const PageItem& item : page.items) {
-        const auto* found = std::get_if<TextItem>(&item);
-        if (found && found->text.trimmed() == text) return found;
-    }
-    return nullptr;
-}
 
 // The certificate numbers printed on the page, top to bottom: the texts in
 // the number column of the detail area.

@@ -7,6 +7,7 @@
 #include "runtime/report/page.h"
 #include "runtime/report/record_source.h"
 #include "runtime/report/report_layout.h"
+#include "support/page_texts.h"
 
 // Records as plain texts; the current one is what value controls show.
 class ListSource : public RecordSource {
@@ -70,20 +71,4 @@ inline ReportLayout listLayout(const QString* current) {
                    .aligned(TextAlign::Right));
     layout.groupFooter = footer;
     return layout;
-}
-
-inline std::vector<TextItem> textsOf(const Page& page) {
-    std::vector<TextItem> texts;
-    for (const PageItem& item : page.items) {
-        if (const auto* text = std::get_if<TextItem>(&item)) texts.push_back(*text);
-    }
-    return texts;
-}
-
-inline const TextItem* findText(const Page& page, const QString& text) {
-    for (const PageItem& item : page.items) {
-        const auto* found = std::get_if<TextItem>(&item);
-        if (found && found->text.trimmed() == text) return found;
-    }
-    return nullptr;
 }
