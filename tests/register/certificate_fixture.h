@@ -68,6 +68,17 @@ protected:
         return copy;
     }
 
+    // Another station deletes the certificate meanwhile.
+    static void removeElsewhere(qint64 position) {
+        RecordingErrorManager quiet;
+        TableSet other(vetdocsSchema(), quiet);
+        TableAccess& table = other.access(u"FORMA3");
+        ASSERT_TRUE(table.open());
+        table.setPosition(position);
+        ASSERT_TRUE(table.remove());
+        table.close();
+    }
+
     // Runs the form as the register does; the window it opened, if any.
     UpdateForma2Window* run(Request request) {
         context.setGlobalRequest(request);

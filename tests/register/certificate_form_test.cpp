@@ -142,15 +142,7 @@ TEST_F(CertificateFormTest, SavingAChangeWritesTheCertificateBack) {
 
 TEST_F(CertificateFormTest, AChangeTheTableRefusesKeepsTheInputAndIsReported) {
     const qint64 position = store(7, "01.02.2024", "Прежний");
-    {  // another station deletes it meanwhile
-        RecordingErrorManager quiet;
-        TableSet other(vetdocsSchema(), quiet);
-        TableAccess& table = other.access(u"FORMA3");
-        ASSERT_TRUE(table.open());
-        table.setPosition(position);
-        ASSERT_TRUE(table.remove());
-        table.close();
-    }
+    removeElsewhere(position);
     context.setGlobalRequest(Request::Change);
     CertificateForm form(context);
     ASSERT_TRUE(form.open());

@@ -278,15 +278,7 @@ TEST_F(UpdateForma2WindowTest, CancelAfterAChangeSavesNothingButFillsTheClipboar
 TEST_F(UpdateForma2WindowTest, ATableErrorKeepsTheFormOpenWithTheInput) {
     const qint64 position = store(7, "01.02.2024", "Прежний");
     ASSERT_TRUE(open(Request::Change));
-    {  // another station deletes it meanwhile
-        RecordingErrorManager quiet;
-        TableSet other(vetdocsSchema(), quiet);
-        TableAccess& table = other.access(u"FORMA3");
-        ASSERT_TRUE(table.open());
-        table.setPosition(position);
-        ASSERT_TRUE(table.remove());
-        table.close();
-    }
+    removeElsewhere(position);
     type(QStringLiteral("?FR3:S2"), QStringLiteral("Новый получатель"));
     press(QStringLiteral("?OK"));
     EXPECT_FALSE(errors().messages.empty());
