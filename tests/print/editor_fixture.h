@@ -15,23 +15,15 @@
 
 // The profile list opened on its own (no frame), over the fixture's working
 // folder; the table's messages are kept for the test to read.
-class EditorFixture : public PrintFixture {
+class EditorFixture : public PrintWindowsFixture {
 protected:
-    void SetUp() override {
-        PrintFixture::SetUp();
-        SettingsFile::instance().setPath(work.file(QStringLiteral("vetdocs.INI")));
-    }
     void TearDown() override {
         for (QWidget* window : QApplication::topLevelWidgets())
             window->close();
         QApplication::processEvents();
         delete list.data();
         QApplication::processEvents();
-        nform.set(0);
-        AX.set(0);
-        AY.set(0);
-        SettingsFile::instance().setPath({});
-        PrintFixture::TearDown();
+        PrintWindowsFixture::TearDown();
     }
 
     void openList() {

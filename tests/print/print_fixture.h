@@ -2,16 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QWidget>
 #include <functional>
 
 #include "data/data_folder.h"
 #include "data/forma3.h"
 #include "data/last.h"
 #include "data/schema.h"
+#include "data/shared_values.h"
 #include "print/profile.h"
 #include "runtime/storage/table_set.h"
+#include "runtime/ui/settings_file.h"
 #include "support/temp_folder.h"
 
 // A data folder with certificates and a working folder with the profile
@@ -74,6 +78,27 @@ protected:
     TempFolder data;
     RecordingErrorManager errors;
     TableSet tables{vetdocsSchema(), errors};
+};
+
+// Print windows over the fixture: their places kept in a settings file of
+// the working folder; every window closed and the program-wide print values
+// put back afterwards.
+class PrintWindowsFixture : public PrintFixture {
+protected:
+    void SetUp() override {
+        PrintFixture::SetUp();
+        SettingsFile::instance().setPath(work.file(QStringLiteral("vetdocs.INI")));
+    }
+    void TearDown() override {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+        QApplication::processEvents();
+        nform.set(0);
+        AX.set(0);
+        AY.set(0);
+        SettingsFile::instance().setPath({});
+        PrintFixture::TearDown();
+    }
 };
 
 // Runs the event loop until the condition holds or two seconds pass.

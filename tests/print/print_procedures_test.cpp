@@ -34,23 +34,8 @@ void PrintTo(const ProcedureCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class PrintProcedure : public PrintFixture, public ::testing::WithParamInterface<ProcedureCase> {
-protected:
-    void SetUp() override {
-        PrintFixture::SetUp();
-        SettingsFile::instance().setPath(work.file(QStringLiteral("vetdocs.INI")));
-    }
-    void TearDown() override {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        QApplication::processEvents();
-        nform.set(0);
-        AX.set(0);
-        AY.set(0);
-        SettingsFile::instance().setPath({});
-        PrintFixture::TearDown();
-    }
-};
+class PrintProcedure : public PrintWindowsFixture,
+                       public ::testing::WithParamInterface<ProcedureCase> {};
 
 TEST_P(PrintProcedure, ShowsThePagesOfTheNumberAndShiftTakenAtItsStartOverTheBlank) {
     addCertificate(7, {}, "seven");
